@@ -1,0 +1,24 @@
+// Owns one font handle.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/Object.h"
+
+class Font : public Object {
+public:
+    Font() = default;
+    explicit Font(HFONT font) : font_(font) {}
+    ~Font() override { Reset(); }
+    Font(const Font &) = delete;
+    Font &operator=(const Font &) = delete;
+
+    // A font of the given height in pixels, Shift-JIS character set and face.
+    bool Create(int height, const char *face, int weight = FW_NORMAL);
+    bool CreateIndirect(const LOGFONTA &logFont);
+    void Reset(HFONT font = nullptr);
+    HFONT Handle() const { return font_; }
+
+private:
+    HFONT font_ = nullptr;
+};

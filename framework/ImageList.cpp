@@ -1,0 +1,21 @@
+#include "framework/ImageList.h"
+
+bool ImageList::Create(int width, int height, UINT flags, int initial, int grow) {
+    Reset(ImageList_Create(width, height, flags, initial, grow));
+    return list_ != nullptr;
+}
+
+int ImageList::AddMasked(HBITMAP bitmap, COLORREF mask) {
+    if (!list_ || !bitmap)
+        return 0;
+    const int before = Count();
+    if (ImageList_AddMasked(list_, bitmap, mask) < 0)
+        return 0;
+    return Count() - before;
+}
+
+void ImageList::Reset(HIMAGELIST list) {
+    if (list_)
+        ImageList_Destroy(list_);
+    list_ = list;
+}

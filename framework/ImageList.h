@@ -1,0 +1,25 @@
+// Owns one image list.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/Object.h"
+
+class ImageList : public Object {
+public:
+    ImageList() = default;
+    ~ImageList() override { Reset(); }
+    ImageList(const ImageList &) = delete;
+    ImageList &operator=(const ImageList &) = delete;
+
+    bool Create(int width, int height, UINT flags, int initial, int grow);
+    // Adds the images of a bitmap strip, with mask colour as transparent; the number added.
+    int AddMasked(HBITMAP bitmap, COLORREF mask);
+    int Count() const { return list_ ? ImageList_GetImageCount(list_) : 0; }
+    void Reset(HIMAGELIST list = nullptr);
+    HIMAGELIST Handle() const { return list_; }
+
+private:
+    HIMAGELIST list_ = nullptr;
+};

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks and fetches the sources of the edit component and
+# the XML library from Debian's archive. Safe to run again; quick when everything is present.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+deps="$top/build/deps"
+mkdir -p "$deps"
+
+packages=(
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
+  cmake ninja-build
+  wine wine64 xvfb xauth x11-utils
+  fonts-ipafont-gothic fonts-ipafont-mincho
+  imagemagick dpkg-dev googletest python3
+)
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq || true
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Source packages come through a private apt configuration with deb-src entries, so the
+# machine's own sources list and package lists are left as they were. dpkg-source applies
+# Debian's patches (the XML library's security fixes among them).
+fetch_source() { # package, marker file that shows the unpacked tree is complete
+  local pkg=$1 marker=$2
+  [ -f "$deps/$pkg/$marker" ] && return 0
+  local apt="$deps/apt"
+  mkdir -p "$apt/lists/partial" "$apt/parts" "$deps/src-$pkg"
+  [ -f "$apt/sources.list" ] ||
+    printf 'deb-src http://deb.debian.org/debian bookworm main\n' > "$apt/sources.list"
+  local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/parts"
+              -o "Dir::State::Lists=$apt/lists" -o "Debug::NoLocking=1")
+  compgen -G "$apt/lists/*Sources*" >/dev/null || apt-get "${opts[@]}" update -qq
+  compgen -G "$deps/src-$pkg/*.dsc" >/dev/null ||
+    (cd "$deps/src-$pkg" && apt-get "${opts[@]}" source --download-only -qq "$pkg")
+  rm -rf "$deps/$pkg"
+  dpkg-source --no-check -x "$(ls "$deps/src-$pkg"/*.dsc | head -n 1)" "$deps/$pkg" >/dev/null
+}
+
+fetch_source scite scintilla/src/Editor.cxx
+fetch_source tinyxml tinyxml.cpp
+
+echo "setup: done"

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up, builds both Windows builds and runs every test under Wine on a virtual display.
+# Extra arguments go to ctest (for example -R settings). TAMBOREL_BUILD names the build root.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+root=${TAMBOREL_BUILD:-$top/build}
+"$top/scripts/setup.sh"
+"$top/scripts/build.sh" win64
+[ "${TAMBOREL_SKIP_WIN32:-}" = 1 ] || "$top/scripts/build.sh" win32
+. "$top/scripts/display.sh"
+display_start "$root/win64"
+trap display_stop EXIT
+cd "$root/win64"
+ctest --output-on-failure "$@"

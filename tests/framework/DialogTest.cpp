@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "framework/Dialog.h"
+#include "framework/DialogManager.h"
+
+namespace {
+
+const UINT closeSoon = WM_APP + 10;
+
+class EndingDialog : public Dialog {
+public:
+    using Dialog::Dialog;
+    int initialised = 0;
+    INT_PTR OnInitDialog(HWND, LPARAM) override {
+        ++initialised;
+        if (IsModal())
+            PostMessageA(GetHandle(), closeSoon, 0, 0);
+        return TRUE;
+    }
+    LRESULT OnUserMessage(UINT message, WPARAM, LPARAM) override {
+        if (message == closeSoon) {
+            Close(42);
+            return 1;
+        }
+        return 0;
+    }
+    INT_PTR OnCommand(WORD, WORD id, HWND) override {
+        if (id == IDOK) {
+            Close(IDOK);
+            return TRUE;
+        }
+        return FALSE;
+    }
+};
+
+int created[2];
+Dialog *CreateFirst(bool modal) {
+    ++created[0];
+    return new EndingDialog(200, modal);
+}
+Dialog *CreateSecond(bool modal) {
+    ++created[1];
+    return new EndingDialog(201, modal);
+}
+
+const DialogTemplate templates[] = {{200, CreateFirst}, {201, CreateSecond}, {202, nullptr}};
+
+}
+
+TEST(Dialog, ModalRunReturnsTheResultItWasClosedWith) {
+    EndingDialog dialog(200, true);
+    EXPECT_EQ(42, dialog.Run(nullptr, nullptr));
+    EXPECT_EQ(1, dialog.initialised);
+    EXPECT_EQ(nullptr, dialog.GetHandle());
+}
+
+TEST(Dialog, ModelessRunLeavesTheDialogOpenUntilClosed) {
+    EndingDialog dialog(200, false);
+    int record = 5;
+    ASSERT_EQ(TRUE, dialog.Run(nullptr, &record));
+    HWND hwnd = dialog.GetHandle();
+    ASSERT_TRUE(IsWindow(hwnd));
+    EXPECT_EQ(&record, dialog.Record());
+    SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(nullptr, dialog.GetHandle());
+    EXPECT_EQ(nullptr, dialog.Record());
+}
+
+TEST(DialogManager, KeepsOneModelessDialogAndOnlyFocusesTheOneAlreadyOpen) {
+    created[0] = created[1] = 0;
+    DialogManager manager(templates, 3);
+    EXPECT_EQ(nullptr, manager.ActiveModeless());
+
+    EXPECT_EQ(1, manager.Open(200, false, nullptr, nullptr));
+    HWND first = manager.ActiveModeless();
+    ASSERT_TRUE(IsWindow(first));
+
+    EXPECT_EQ(1, manager.Open(200, false, nullptr, nullptr));
+    EXPECT_EQ(1, created[0]);
+    EXPECT_EQ(first, manager.ActiveModeless());
+    EXPECT_EQ(first, GetFocus() == first ? first : GetAncestor(GetFocus(), GA_ROOT));
+
+    EXPECT_EQ(1, manager.Open(201, false, nullptr, nullptr));
+    EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(1, created[1]);
+    EXPECT_NE(nullptr, manager.ActiveModeless());
+
+    // A modal run leaves the modeless one alone and deletes its own object.
+    EXPECT_EQ(42, manager.Open(200, true, nullptr, nullptr));
+    EXPECT_EQ(2, created[0]);
+    EXPECT_NE(nullptr, manager.ActiveModeless());
+}
+
+TEST(DialogManager, TemplatesWithoutDialogsCreateNothing) {
+    DialogManager manager(templates, 3);
+    EXPECT_EQ(0, manager.Open(202, true, nullptr, nullptr));
+    EXPECT_EQ(0, manager.Open(999, false, nullptr, nullptr));
+    EXPECT_EQ(nullptr, manager.ActiveModeless());
+}

@@ -1,0 +1,24 @@
+// Files and folders for tests: the built program directory, scratch folders, whole-file I/O.
+#pragma once
+
+#include <string>
+
+namespace TestFiles {
+
+// The built program directory (dist\ beside the tests folder), ending with a backslash.
+std::string DistDirectory();
+// A new empty folder under the temporary folder, ending with a backslash.
+std::string MakeTempFolder(const char *prefix);
+// Deletes a folder and everything in it.
+void RemoveTree(const std::string &folder);
+// Copies the program directory's folders (library, template, lexer, and empty log, work)
+// and, with exe, Tamborel.exe and Tamborel.html into target.
+void CopyProgram(const std::string &target, bool exe);
+std::string Read(const std::string &path);
+void Write(const std::string &path, const std::string &bytes);
+bool Exists(const std::string &path);
+
+// The scratch program directory the test main prepared and pointed the program at.
+const std::string &ProgramFolder();
+
+}

@@ -1,0 +1,9 @@
+// Lexers not written yet colour nothing. Each moves to its own file when it is written.
+#include "OwnLexers.h"
+
+namespace Vessary {
+Scintilla::ILexer5 *CreateHspLexer() { return nullptr; }
+Scintilla::ILexer5 *CreateIniLexer() { return nullptr; }
+Scintilla::ILexer5 *CreateCsvLexer() { return nullptr; }
+Scintilla::ILexer5 *CreateTsvLexer() { return nullptr; }
+}

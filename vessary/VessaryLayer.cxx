@@ -1,0 +1,164 @@
+// The message layer in front of Scintilla. Our window class "Scintilla" superclasses Scintilla's
+// own: it keeps Scintilla's procedure and extra bytes and adds one pointer to the layer's state
+// behind them. The direct function and pointer that the layer hands out lead to the layer first,
+// so messages sent either way (SendMessage or the direct function) get the same answers.
+#include <windows.h>
+
+#include <new>
+
+#include "ILexer.h"
+#include "Scintilla.h"
+
+#include "OwnLexers.h"
+#include "VessaryMessages.h"
+
+namespace {
+
+struct LayerState {
+    HWND hwnd = nullptr;
+    SciFnDirect sciFunction = nullptr;
+    sptr_t sciPointer = 0;
+    int lexerNumber = 0;
+    bool spaceVisible = false;
+    COLORREF whitespaceFore = RGB(0x80, 0x80, 0x80);
+    bool whitespaceForeSet = false;
+};
+
+WNDPROC scintillaProc;
+int scintillaExtra;
+ATOM layerAtom;
+HINSTANCE layerModule;
+
+const char fullWidthSpace[] = "\x81\x40";
+// "□" in code page 932: the full-width space's visible stand-in.
+const char fullWidthSpaceMark[] = "\x81\xA0";
+
+LayerState *StateOf(HWND hwnd) {
+    return reinterpret_cast<LayerState *>(GetWindowLongPtrW(hwnd, scintillaExtra));
+}
+
+sptr_t Forward(LayerState *state, unsigned int message, uptr_t wParam, sptr_t lParam) {
+    return state->sciFunction(state->sciPointer, message, wParam, lParam);
+}
+
+void ShowFullWidthSpaces(LayerState *state) {
+    const sptr_t key = reinterpret_cast<sptr_t>(fullWidthSpace);
+    if (!state->spaceVisible) {
+        Forward(state, SCI_CLEARREPRESENTATION, key, 0);
+        return;
+    }
+    Forward(state, SCI_SETREPRESENTATION, key, reinterpret_cast<sptr_t>(fullWidthSpaceMark));
+    if (state->whitespaceForeSet) {
+        Forward(state, SCI_SETREPRESENTATIONAPPEARANCE, key, SC_REPRESENTATION_PLAIN | SC_REPRESENTATION_COLOUR);
+        Forward(state, SCI_SETREPRESENTATIONCOLOUR, key, state->whitespaceFore | 0xFF000000);
+    } else {
+        Forward(state, SCI_SETREPRESENTATIONAPPEARANCE, key, SC_REPRESENTATION_PLAIN);
+    }
+}
+
+sptr_t LayerMessage(LayerState *state, unsigned int message, uptr_t wParam, sptr_t lParam);
+
+sptr_t LayerDirectFunction(sptr_t pointer, unsigned int message, uptr_t wParam, sptr_t lParam) {
+    return LayerMessage(reinterpret_cast<LayerState *>(pointer), message, wParam, lParam);
+}
+
+sptr_t LayerMessage(LayerState *state, unsigned int message, uptr_t wParam, sptr_t lParam) {
+    switch (message) {
+    case SCI_GETDIRECTFUNCTION:
+        return reinterpret_cast<sptr_t>(&LayerDirectFunction);
+    case SCI_GETDIRECTPOINTER:
+        return reinterpret_cast<sptr_t>(state);
+    case SCI_SETLEXER: {
+        const int number = static_cast<int>(wParam);
+        state->lexerNumber = number;
+        Forward(state, SCI_SETILEXER, 0, reinterpret_cast<sptr_t>(Vessary::CreateLexerByNumber(number)));
+        return 0;
+    }
+    case SCI_GETLEXER:
+        return state->lexerNumber;
+    case VSM_SETSPACEVISIBLE:
+        // In Scintilla this number sets hot spots to one line; it never gets there.
+        state->spaceVisible = wParam != 0;
+        ShowFullWidthSpaces(state);
+        return 0;
+    case SCI_SETWHITESPACEFORE: {
+        const sptr_t result = Forward(state, message, wParam, lParam);
+        state->whitespaceForeSet = wParam != 0;
+        state->whitespaceFore = static_cast<COLORREF>(lParam) & 0xFFFFFF;
+        if (state->spaceVisible)
+            ShowFullWidthSpaces(state);
+        return result;
+    }
+    default:
+        return Forward(state, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    LayerState *state = StateOf(hwnd);
+    if (message == WM_CREATE) {
+        const LRESULT created = CallWindowProcW(scintillaProc, hwnd, message, wParam, lParam);
+        if (created < 0)
+            return created;
+        state = new (std::nothrow) LayerState;
+        if (!state)
+            return -1;
+        state->hwnd = hwnd;
+        state->sciFunction = reinterpret_cast<SciFnDirect>(
+            CallWindowProcW(scintillaProc, hwnd, SCI_GETDIRECTFUNCTION, 0, 0));
+        state->sciPointer = CallWindowProcW(scintillaProc, hwnd, SCI_GETDIRECTPOINTER, 0, 0);
+        SetWindowLongPtrW(hwnd, scintillaExtra, reinterpret_cast<LONG_PTR>(state));
+        return created;
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, scintillaExtra, 0);
+        delete state;
+        return CallWindowProcW(scintillaProc, hwnd, message, wParam, lParam);
+    }
+    if (state && message >= 2000 && message < 5000)
+        return LayerMessage(state, message, wParam, lParam);
+    return CallWindowProcW(scintillaProc, hwnd, message, wParam, lParam);
+}
+
+bool Superclass(HINSTANCE instance) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (!GetClassInfoExW(instance, L"Scintilla", &wc))
+        return false;
+    scintillaProc = wc.lpfnWndProc;
+    scintillaExtra = wc.cbWndExtra;
+    if (!UnregisterClassW(L"Scintilla", instance))
+        return false;
+    wc.lpfnWndProc = LayerWindowProc;
+    wc.cbWndExtra = scintillaExtra + static_cast<int>(sizeof(LayerState *));
+    wc.hInstance = instance;
+    layerAtom = RegisterClassExW(&wc);
+    return layerAtom != 0;
+}
+
+}
+
+namespace Scintilla::Internal {
+int RegisterClasses(void *hInstance) noexcept;
+int ResourcesRelease(bool fromDllMain) noexcept;
+}
+
+extern "C" __declspec(dllexport) sptr_t Vessary_DirectFunction(sptr_t pointer, unsigned int message,
+                                                              uptr_t wParam, sptr_t lParam) {
+    return LayerDirectFunction(pointer, message, wParam, lParam);
+}
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        layerModule = instance;
+        if (!Scintilla::Internal::RegisterClasses(instance))
+            return FALSE;
+        return Superclass(instance) ? TRUE : FALSE;
+    }
+    if (reason == DLL_PROCESS_DETACH && reserved == nullptr) {
+        if (layerAtom)
+            UnregisterClassW(MAKEINTATOM(layerAtom), layerModule);
+        Scintilla::Internal::ResourcesRelease(true);
+    }
+    return TRUE;
+}
