@@ -21,14 +21,10 @@ public:
     using Exception::Exception;
 };
 
-// A native call failed; the text names the call and carries the system's error code.
+// A function could not be found or called; the text names it.
 class CallException : public Exception {
 public:
-    CallException(const char *call, unsigned long error);
-    unsigned long Error() const noexcept { return error_; }
-
-private:
-    unsigned long error_;
+    using Exception::Exception;
 };
 
 // Where exceptions stopped at a window or dialog procedure go (the application logs them).

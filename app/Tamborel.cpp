@@ -1,0 +1,162 @@
+#include "app/Tamborel.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+#include <shellapi.h>
+
+#include "app/System.h"
+#include "framework/Desktop.h"
+#include "framework/Exception.h"
+#include "framework/ProgramDirectory.h"
+#include "hsp/Hsp.h"
+#include "log/Logger.h"
+#include "resources/resource.h"
+#include "settings/LexerCommon.h"
+#include "settings/LexerHsp.h"
+#include "settings/Setting.h"
+
+namespace {
+
+const char mainWindowClass[] = "TamborelWindowClass";
+
+void LogUncaught(const char *what) { System::Get().GetLogger().Fatal("%s", what); }
+
+}
+
+Tamborel::Tamborel()
+    : system_(&System::Get()), logger_(&system_->GetLogger()), setting_(&system_->Settings()) {
+    logger_->level = Logger::LevelOfSetting(setting_->Common().logLevel);
+    SetExceptionReporter(LogUncaught);
+    for (DWORD classes : {ICC_BAR_CLASSES, ICC_TAB_CLASSES, ICC_USEREX_CLASSES, ICC_TREEVIEW_CLASSES,
+                          ICC_LISTVIEW_CLASSES, ICC_COOL_CLASSES}) {
+        INITCOMMONCONTROLSEX controls{sizeof controls, classes};
+        InitCommonControlsEx(&controls);
+    }
+    OleInitialize(nullptr);
+    logger_->Debug("%s", "Tamborel is starting up");
+}
+
+Tamborel::~Tamborel() {
+    vessary_.Unload();
+    mainFrame_.Destroy();
+}
+
+bool Tamborel::Initialize(HINSTANCE instance, HINSTANCE, const char *commandLine, int) {
+    instance_ = instance;
+
+    const std::string library = std::string(ProgramDirectory()) + "library\\Vessary.dll";
+    if (!vessary_.Load(library.c_str())) {
+        const DWORD error = GetLastError();
+        logger_->Fatal("couldn't load vessary library. err = %d, path =  \"%s\"", static_cast<int>(error), library.c_str());
+        Desktop::Get().ShowMessage(nullptr, "VESSARY.DLL の読み込みに失敗しました。", programCaption, MB_ICONERROR);
+        return false;
+    }
+
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = instance;
+    wc.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAMBOREL), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAMBOREL_SMALL), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MENU_MAIN);
+    wc.lpszClassName = mainWindowClass;
+    RegisterClassExA(&wc);
+
+    if (!mainFrame_.Create(0, mainWindowClass, "", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, nullptr, nullptr, instance, &mainFrame_))
+        return false;
+
+    StartHsp();
+
+    for (const std::string &file : SplitCommandLine(commandLine))
+        mainFrame_.Open(file.c_str());
+
+    PlaceWindow();
+    return true;
+}
+
+void Tamborel::StartHsp() {
+    const LexerHsp &hsp = setting_->Hsp();
+    if (hsp.homePrompt) {
+        mainFrame_.ShowHspHomeDialog();
+        return;
+    }
+    if (!hsp.homeDirectory[0])
+        return;
+    const std::string compiler = std::string(hsp.homeDirectory) + "hspcmp.dll";
+    if (GetFileAttributesA(compiler.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        mainFrame_.HspCompiler().Load(compiler.c_str());
+        return;
+    }
+    logger_->Warn("%s [%s]", "couldn't find hsp compiler", compiler.c_str());
+    Desktop::Get().ShowMessage(nullptr, "ＨＳＰコンパイラが見つかりません。", programCaption, MB_ICONWARNING);
+    mainFrame_.ShowHspHomeDialog();
+}
+
+void Tamborel::PlaceWindow() {
+    const LexerCommon &common = setting_->Common();
+    HWND frame = mainFrame_.GetHandle();
+    if (common.initialWindowSizeX == 0 || common.initialWindowSizeY == 0) {
+        ShowWindow(frame, SW_SHOWMAXIMIZED);
+    } else {
+        MoveWindow(frame, common.initialWindowPositionX, common.initialWindowPositionY, common.initialWindowSizeX,
+                   common.initialWindowSizeY, FALSE);
+        ShowWindow(frame, SW_SHOW);
+    }
+    UpdateWindow(frame);
+}
+
+int Tamborel::Run() {
+    HACCEL accelerators = LoadAcceleratorsA(instance_, MAKEINTRESOURCEA(IDR_ACCELERATOR));
+    MSG message{};
+    for (;;) {
+        const BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got == 0 || got == -1)
+            break;
+        HWND dialog = mainFrame_.ActiveModelessDialog();
+        if (dialog && IsDialogMessageA(dialog, &message))
+            continue;
+        if (accelerators && TranslateAcceleratorA(mainFrame_.GetHandle(), accelerators, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void Tamborel::Exit() {
+    logger_->Debug("%s", "Tamborel is shutting down");
+    OleUninitialize();
+    mainFrame_.HspCompiler().Unload();
+    vessary_.Unload();
+    mainFrame_.Destroy();
+}
+
+std::vector<std::string> Tamborel::SplitCommandLine(const char *commandLine) {
+    std::vector<std::string> files;
+    if (!commandLine || !*commandLine)
+        return files;
+    const int wideLength = MultiByteToWideChar(CP_ACP, 0, commandLine, -1, nullptr, 0);
+    if (wideLength <= 0)
+        return files;
+    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, commandLine, -1, &wide[0], wideLength);
+    int count = 0;
+    LPWSTR *arguments = CommandLineToArgvW(wide.c_str(), &count);
+    if (!arguments)
+        return files;
+    for (int i = 0; i < count; ++i) {
+        const int length = WideCharToMultiByte(CP_ACP, 0, arguments[i], -1, nullptr, 0, nullptr, nullptr);
+        if (length <= 1)
+            continue;
+        std::string file(static_cast<size_t>(length), '\0');
+        WideCharToMultiByte(CP_ACP, 0, arguments[i], -1, &file[0], length, nullptr, nullptr);
+        file.resize(static_cast<size_t>(length - 1));
+        files.push_back(file);
+    }
+    LocalFree(arguments);
+    return files;
+}
