@@ -33,13 +33,21 @@ public:
     const char *CurrentFile() const { return currentFile_; }
     const char *MutexName() const { return mutexName_; }
 
-    static const unsigned long RolloverSize = 1048576;
-    static const int Generations = 5;
-    static const size_t BufferSize = 0x100000;
+    static constexpr unsigned long RolloverSize = 1048576;
+    static constexpr int Generations = 5;
+    static constexpr size_t BufferSize = 0x100000;
 
 private:
+    // Generation n (1 current ... 5 oldest) of the log file.
+    void GenerationFile(int generation, char *path) const;
+    bool RollOver() const;
+    // The message, formatted and bounded to the buffer; returns its length.
+    size_t Format(const char *format, va_list arguments);
+
     char currentFile_[260];
-    char pattern_[260];
+    // The log directory, with its trailing backslash. File names are made from it, never used
+    // as a format (a folder name may hold a per cent sign).
+    char directory_[260];
     char mutexName_[34];
     std::unique_ptr<char[]> buffer_;
 };

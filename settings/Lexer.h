@@ -10,6 +10,7 @@
 #include "framework/Object.h"
 
 class TiXmlElement;
+class Logger;
 
 class Lexer : public Object {
 public:
@@ -30,10 +31,13 @@ public:
     virtual const char *FileName() const = 0;
     virtual const char *TemplateName() const = 0;
 
-    // Reads the file unless already loaded (force reads it again).
+    // Reads the file unless already loaded (force reads it again). A missing file is first copied
+    // from the template; an unreadable one leaves every field at its default.
     void Load(bool force = false);
-    // Writes the file when forced, or when loaded and modified.
-    void Save(bool force = false);
+    // Writes the file when forced, or when loaded and modified: the file is read again, so what
+    // the program does not know stays in it. A file that cannot be parsed is kept aside first.
+    // False when the file could not be written (the section then stays modified).
+    bool Save(bool force = false);
     // The setter convention: load, then the caller changes a field, then this.
     void SetModified() { modified = true; }
 
@@ -41,6 +45,10 @@ public:
     // gives null.
     static TiXmlElement *FindOrCreate(TiXmlElement *parent, const char *key);
 
+    // The text of the element a key addresses, or null when it has none.
+    static const char *ReadText(TiXmlElement *parent, const char *key);
+    // An integer as atoi reads it (saturated); a 0 counts only when the text is exactly "0".
+    static bool ParseInteger(const char *text, int &value);
     static int ReadInteger(TiXmlElement *parent, const char *key, int defaultValue);
     static COLORREF ReadColor(TiXmlElement *parent, const char *key, COLORREF defaultValue);
     static bool ReadBoolean(TiXmlElement *parent, const char *key, bool defaultValue);
@@ -50,4 +58,12 @@ public:
     static void WriteColor(TiXmlElement *parent, const char *key, COLORREF value);
     static void WriteBoolean(TiXmlElement *parent, const char *key, bool value);
     static void WriteString(TiXmlElement *parent, const char *key, const char *value);
+
+    // Where warnings about broken or unwritable files go; null (the default) drops them.
+    static void SetLogger(Logger *logger);
+
+protected:
+    // The file of FileName (or TemplateName): absolute names as they stand, others inside the
+    // program directory.
+    static void ResolvePath(const char *name, char *result);
 };

@@ -79,6 +79,12 @@ public:
     std::map<std::string, ClientSlots> clientBindings;
 
 private:
+    // The fixes after reading: the window inside the screen, faces and sizes the system offers,
+    // a default directory that exists.
+    void FixWindowPosition();
+    void FixFont(char *face, size_t capacity, int &size);
+    void FixDefaultDirectory();
+
     const SystemFont &fonts_;
     const SelectableMenuItem &menuItems_;
 };

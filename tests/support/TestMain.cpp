@@ -7,6 +7,7 @@
 #include <ole2.h>
 
 #include "framework/ProgramDirectory.h"
+#include "support/ChildMode.h"
 #include "support/TestFiles.h"
 
 namespace TestFiles {
@@ -14,6 +15,9 @@ void SetProgramFolder(const std::string &folder);
 }
 
 int main(int argc, char **argv) {
+    int childExit = 0;
+    if (ChildMode::Run(argc, argv, childExit))
+        return childExit;
     testing::InitGoogleTest(&argc, argv);
     const std::string folder = TestFiles::MakeTempFolder("tamborel-test");
     TestFiles::CopyProgram(folder, false);
