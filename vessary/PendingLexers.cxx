@@ -3,7 +3,4 @@
 
 namespace Vessary {
 Scintilla::ILexer5 *CreateHspLexer() { return nullptr; }
-Scintilla::ILexer5 *CreateIniLexer() { return nullptr; }
-Scintilla::ILexer5 *CreateCsvLexer() { return nullptr; }
-Scintilla::ILexer5 *CreateTsvLexer() { return nullptr; }
 }

@@ -56,16 +56,41 @@ void ShowFullWidthSpaces(LayerState *state) {
     }
 }
 
+// Scintilla takes font names as UTF-8; callers give them in the text's code page.
+sptr_t SetStyleFont(LayerState *state, uptr_t style, const char *face) {
+    const int codePage = static_cast<int>(Forward(state, SCI_GETCODEPAGE, 0, 0));
+    if (!face || codePage == SC_CP_UTF8)
+        return Forward(state, SCI_STYLESETFONT, style, reinterpret_cast<sptr_t>(face));
+    const UINT from = codePage ? static_cast<UINT>(codePage) : CP_ACP;
+    wchar_t wide[LF_FACESIZE * 2] = L"";
+    char utf8[LF_FACESIZE * 6] = "";
+    if (!MultiByteToWideChar(from, 0, face, -1, wide, LF_FACESIZE * 2) ||
+        !WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr))
+        return Forward(state, SCI_STYLESETFONT, style, reinterpret_cast<sptr_t>(face));
+    return Forward(state, SCI_STYLESETFONT, style, reinterpret_cast<sptr_t>(utf8));
+}
+
 sptr_t LayerMessage(LayerState *state, unsigned int message, uptr_t wParam, sptr_t lParam);
 
 sptr_t LayerDirectFunction(sptr_t pointer, unsigned int message, uptr_t wParam, sptr_t lParam) {
     return LayerMessage(reinterpret_cast<LayerState *>(pointer), message, wParam, lParam);
 }
 
+// Scintilla's own status function would take the layer's pointer for its editor object.
+sptr_t LayerDirectStatusFunction(sptr_t pointer, unsigned int message, uptr_t wParam, sptr_t lParam, int *status) {
+    auto *state = reinterpret_cast<LayerState *>(pointer);
+    const sptr_t result = LayerMessage(state, message, wParam, lParam);
+    if (status)
+        *status = static_cast<int>(Forward(state, SCI_GETSTATUS, 0, 0));
+    return result;
+}
+
 sptr_t LayerMessage(LayerState *state, unsigned int message, uptr_t wParam, sptr_t lParam) {
     switch (message) {
     case SCI_GETDIRECTFUNCTION:
         return reinterpret_cast<sptr_t>(&LayerDirectFunction);
+    case SCI_GETDIRECTSTATUSFUNCTION:
+        return reinterpret_cast<sptr_t>(&LayerDirectStatusFunction);
     case SCI_GETDIRECTPOINTER:
         return reinterpret_cast<sptr_t>(state);
     case SCI_SETLEXER: {
@@ -81,6 +106,16 @@ sptr_t LayerMessage(LayerState *state, unsigned int message, uptr_t wParam, sptr
         state->spaceVisible = wParam != 0;
         ShowFullWidthSpaces(state);
         return 0;
+    case SCI_STYLESETFONT:
+        return SetStyleFont(state, wParam, reinterpret_cast<const char *>(lParam));
+    case SCI_SETCODEPAGE:
+    case SCI_SETDOCPOINTER: {
+        // Both reset Scintilla's representations, the full-width space's among them.
+        const sptr_t result = Forward(state, message, wParam, lParam);
+        if (state->spaceVisible)
+            ShowFullWidthSpaces(state);
+        return result;
+    }
     case SCI_SETWHITESPACEFORE: {
         const sptr_t result = Forward(state, message, wParam, lParam);
         state->whitespaceForeSet = wParam != 0;

@@ -1,0 +1,204 @@
+// The edit view: one "Scintilla" child window of library\Vessary.dll. Every message to the
+// control goes through one typed member below, by the component's direct function (one for the
+// whole process, fetched by the first view) with this view's direct pointer.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "framework/Window.h"
+
+class LexerCommon;
+class SystemColor;
+
+class Vessary : public Window {
+public:
+    using Position = intptr_t;
+    using DirectFunction = intptr_t (*)(intptr_t pointer, unsigned int message, uintptr_t wParam, intptr_t lParam);
+
+    // The control id every view has: the id its notifications come from.
+    static const int ControlId = 32001;
+
+    Vessary() = default;
+    ~Vessary() override;
+
+    // Destroys the control when it still exists, clears the handle, then Reset.
+    void Destroy() override;
+    // Index -1, not modified.
+    virtual void Reset();
+    // A hidden child control with no size; the owner shows and sizes it.
+    virtual bool Create(HWND parent, int index, void *param);
+    // The position of the character nearest the client point, -1 when none is near.
+    virtual Position PositionFromPoint(int x, int y);
+
+    // The process's direct function, null until the first view was created.
+    static DirectFunction SharedDirectFunction();
+    intptr_t DirectPointer() const { return directPointer_; }
+    int Index() const { return index_; }
+    void SetIndex(int index) { index_ = index; }
+    bool IsModified() const { return modified_ != 0; }
+    void SetModified(bool modified) { modified_ = modified ? 1 : 0; }
+
+    // Code page 932, margins, caret policy, edge line, scroll width, completion list and call
+    // tip appearance: what every view gets before a language is applied.
+    void ApplyBaseConfiguration();
+    // Style 32 from the editor settings, then every style cleared to it.
+    void ApplyDefaultStyle(const LexerCommon &settings, const SystemColor &colors);
+    // The rest of the editor settings: line numbers, white space, tabs, caret, selection,
+    // margins, scroll bars and mouse dwell. Every colour passes the colour table.
+    void ApplyEditorSettings(const LexerCommon &settings, const SystemColor &colors);
+
+    // Text. Getters return the bytes; positions are byte offsets, lines count from 0.
+    void AddText(const char *text, Position length);
+    void InsertText(Position position, const char *text);
+    void ClearAll();
+    void SetText(const char *text);
+    std::string GetText() const;
+    Position GetTextLength() const;
+    Position GetLength() const;
+    int GetCharAt(Position position) const;
+    int GetStyleAt(Position position) const;
+    // The line with its line end.
+    std::string GetLine(Position line) const;
+    Position LineLength(Position line) const;
+    std::string GetTextRange(Position start, Position end) const;
+    std::string GetSelText() const;
+    void ReplaceSel(const char *text);
+
+    // Caret, selection, lines.
+    Position GetCurrentPos() const;
+    void SetCurrentPos(Position position);
+    Position GetAnchor() const;
+    void SetAnchor(Position position);
+    Position GetSelectionStart() const;
+    Position GetSelectionEnd() const;
+    void SetSelectionStart(Position position);
+    void SetSelectionEnd(Position position);
+    void SelectAll();
+    void GotoLine(Position line);
+    void GotoPos(Position position);
+    void ScrollCaret();
+    Position LineFromPosition(Position position) const;
+    Position PositionFromLine(Position line) const;
+    Position GetLineEndPosition(Position line) const;
+    Position GetLineCount() const;
+    Position WordStartPosition(Position position, bool onlyWordCharacters) const;
+    Position WordEndPosition(Position position, bool onlyWordCharacters) const;
+    void LineEnd();
+    void VCHome();
+    bool GetOvertype() const;
+    bool GetFocus() const;
+    void GrabFocus();
+    void SetYCaretPolicy(int policy, int slop);
+
+    // Search.
+    void SetTargetStart(Position position);
+    void SetTargetEnd(Position position);
+    Position GetTargetEnd() const;
+    void SetSearchFlags(int flags);
+    // The start of the match in the target, or -1.
+    Position SearchInTarget(const char *text, Position length);
+    // The length of the replacement.
+    Position ReplaceTarget(const char *text, Position length);
+    // The start of the first match in [start, end) (backwards when end < start), or -1; the
+    // match's end goes to matchEnd.
+    Position FindText(int flags, Position start, Position end, const char *text, Position *matchEnd = nullptr) const;
+
+    // Undo, clipboard, state.
+    void BeginUndoAction();
+    void EndUndoAction();
+    void Undo();
+    void Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
+    bool CanPaste() const;
+    void Cut();
+    void Copy();
+    void Paste();
+    void EmptyUndoBuffer();
+    void SetSavePoint();
+    void SetReadOnly(bool readOnly);
+    bool GetReadOnly() const;
+    void ConvertEols(int mode);
+    void LowerCase();
+    void UpperCase();
+
+    // The text shared between views (a split pane shows its document's).
+    void *GetDocPointer() const;
+    void SetDocPointer(void *document);
+
+    // Appearance. Colours are 0x00BBGGRR.
+    void SetCodePage(int codePage);
+    void StyleClearAll();
+    void StyleSetFore(int style, COLORREF color);
+    void StyleSetBack(int style, COLORREF color);
+    void StyleSetSize(int style, int points);
+    void StyleSetFont(int style, const char *face);
+    COLORREF StyleGetFore(int style) const;
+    void SetSelFore(bool use, COLORREF color);
+    void SetSelBack(bool use, COLORREF color);
+    void SetSelAlpha(int alpha);
+    void SetSelEolFilled(bool filled);
+    void SetCaretFore(COLORREF color);
+    void SetCaretPeriod(int milliseconds);
+    void SetCaretWidth(int pixels);
+    void SetCaretLineVisible(bool visible);
+    void SetCaretLineBack(COLORREF color);
+    void SetCaretLineBackAlpha(int alpha);
+    void SetViewWs(int mode);
+    void SetWhitespaceFore(bool use, COLORREF color);
+    void SetTabWidth(int width);
+    void SetUseTabs(bool useTabs);
+    void SetHScrollBar(bool visible);
+    void SetVScrollBar(bool visible);
+    void SetScrollWidth(int pixels);
+    void SetMarginTypeN(int margin, int type);
+    void SetMarginWidthN(int margin, int pixels);
+    void SetMarginLeft(int pixels);
+    void SetMarginRight(int pixels);
+    void SetEdgeMode(int mode);
+    void SetEdgeColumn(int column);
+    void SetEdgeColour(COLORREF color);
+    void UsePopup(bool use);
+    void SetMouseDwellTime(int milliseconds);
+    void SetWordChars(const char *characters);
+    void SetCharsDefault();
+    // Shows each full-width space visibly, or not.
+    void SetSpaceVisible(bool visible);
+
+    // Colouring.
+    void SetLexer(int lexer);
+    int GetLexer() const;
+    void SetKeywords(int set, const char *words);
+    // Styles [start, end); end -1 is the end of the text.
+    void Colourise(Position start, Position end);
+
+    // Completion list and call tips.
+    void AutocShow(Position lengthEntered, const char *list);
+    bool AutocActive() const;
+    void AutocStops(const char *characters);
+    void AutocSetCancelAtStart(bool cancel);
+    void AutocSetIgnoreCase(bool ignore);
+    void AutocSetAutoHide(bool autoHide);
+    void AutocSetMaxHeight(int rows);
+    void CallTipShow(Position position, const char *text);
+    void CallTipCancel();
+    bool CallTipActive() const;
+    void CallTipSetHlt(Position start, Position end);
+    void CallTipSetBack(COLORREF color);
+    void CallTipSetFore(COLORREF color);
+    void CallTipSetForeHlt(COLORREF color);
+
+protected:
+    intptr_t Send(unsigned int message, uintptr_t wParam = 0, intptr_t lParam = 0) const;
+    intptr_t Send(unsigned int message, uintptr_t wParam, const void *lParam) const {
+        return Send(message, wParam, reinterpret_cast<intptr_t>(lParam));
+    }
+
+private:
+    int modified_ = 0;
+    int index_ = -1;
+    intptr_t directPointer_ = 0;
+};
