@@ -3,48 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "Scintilla.h"
-#include "editor/Vessary.h"
-#include "language/Configure.h"
+#include "language/ConfiguredView.h"
 #include "language/FileTypes.h"
-#include "language/KeywordTables.h"
 #include "settings/LexerCommon.h"
-#include "settings/LexerHsp.h"
 #include "settings/LexerLanguage.h"
-#include "settings/Setting.h"
-#include "settings/SystemColor.h"
-#include "settings/SystemFont.h"
-#include "support/EditControl.h"
-#include "support/HostWindow.h"
 #include "support/TestFiles.h"
 
 namespace {
 
-class ConfigureTest : public testing::Test {
+class ConfigureTest : public ConfiguredView {
 protected:
-    void SetUp() override {
-        EditControl::Library();
-        ASSERT_TRUE(view.Create(host.Handle(), 0, nullptr));
-        view.ApplyBaseConfiguration();
-    }
-
     // Shows text in the language and gives the colour of the first byte of what.
-    COLORREF ColourOf(int lexer, const std::string &text, const char *what, bool inProject = false) {
-        view.SetText(text.c_str());
-        Configure(view, lexer, inProject, settings, colors, keywords);
-        const size_t at = text.find(what);
-        EXPECT_NE(at, std::string::npos) << what;
-        return view.StyleGetFore(view.GetStyleAt(static_cast<Vessary::Position>(at)));
+    COLORREF ColourOf(int lexer, const std::string &text, const char *what) {
+        Show(lexer, text);
+        return view.StyleGetFore(StyleOf(text, what));
     }
-
-    HostWindow host;
-    Vessary view;
-    SystemFont fonts{std::vector<SystemFontData>{{"ＭＳ ゴシック", {9, 10, 12}}}};
-    Setting settings{fonts};
-    SystemColor colors;
-    KeywordTables keywords;
 };
 
 TEST_F(ConfigureTest, LineCommentsAndBlockCommentsOfCppAreColouredApart) {

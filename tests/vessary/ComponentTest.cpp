@@ -2,6 +2,7 @@
 // and the direct function and pointer that lead through the message layer.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -12,16 +13,16 @@
 namespace {
 
 // Published style numbers of the standard lexers.
-const int cComment = 1, cCommentLine = 2, cCommentDoc = 3, cNumber = 4, cWord = 5, cString = 6, cPreprocessor = 9,
-          cOperator = 10, cIdentifier = 11;
+const int cComment = 1, cCommentLine = 2, cCommentDoc = 3, cNumber = 4, cWord = 5, cPreprocessor = 9, cOperator = 10,
+          cIdentifier = 11;
 const int htmlTag = 1, htmlTagUnknown = 2, htmlAttribute = 3, htmlAttributeUnknown = 4, htmlDoubleString = 6,
           htmlComment = 9, htmlEntity = 10;
 const int sqlCommentLine = 2, sqlWord = 5, sqlString = 7;
 const int vbComment = 1, vbNumber = 2, vbKeyword = 3, vbString = 4;
 
 // The style of the first byte of what within the control's text.
-int StyleOf(const EditControl &edit, const std::string &text, const char *what, size_t from = 0) {
-    const size_t at = text.find(what, from);
+int StyleOf(const EditControl &edit, const std::string &text, const char *what) {
+    const size_t at = text.find(what);
     EXPECT_NE(at, std::string::npos) << what;
     return at == std::string::npos ? -1 : edit.StyleAt(static_cast<int>(at));
 }
@@ -33,62 +34,44 @@ void Show(const EditControl &edit, int lexer, const char *keywords, const std::s
     edit.Colourise();
 }
 
-TEST(LexerSelection, CppKeywordsAndTheThreeCommentStyles) {
+struct Piece {
+    const char *what;
+    int style;
+};
+
+// Shows text with the lexer and its keyword set 0, and checks the style of each piece.
+void ExpectStyles(int lexer, const char *keywords, const std::string &text, std::initializer_list<Piece> pieces) {
     EditControl edit;
-    const std::string text = "#include <a.h>\r\nint x; // line\r\n/* block */ /** doc */ return 42 + y;\r\n";
-    Show(edit, 3, "int return", text);
-    EXPECT_EQ(StyleOf(edit, text, "#include"), cPreprocessor);
-    EXPECT_EQ(StyleOf(edit, text, "int"), cWord);
-    EXPECT_EQ(StyleOf(edit, text, "x;"), cIdentifier);
-    EXPECT_EQ(StyleOf(edit, text, "// line"), cCommentLine);
-    EXPECT_EQ(StyleOf(edit, text, "/* block"), cComment);
-    EXPECT_EQ(StyleOf(edit, text, "/** doc"), cCommentDoc);
-    EXPECT_EQ(StyleOf(edit, text, "return"), cWord);
-    EXPECT_EQ(StyleOf(edit, text, "42"), cNumber);
-    EXPECT_EQ(StyleOf(edit, text, "+"), cOperator);
+    Show(edit, lexer, keywords, text);
+    for (const Piece &piece : pieces)
+        EXPECT_EQ(StyleOf(edit, text, piece.what), piece.style) << lexer << ": " << piece.what;
+}
+
+TEST(LexerSelection, CppKeywordsAndTheThreeCommentStyles) {
+    ExpectStyles(3, "int return", "#include <a.h>\r\nint x; // line\r\n/* block */ /** doc */ return 42 + y;\r\n",
+                 {{"#include", cPreprocessor}, {"int", cWord}, {"x;", cIdentifier}, {"// line", cCommentLine},
+                  {"/* block", cComment}, {"/** doc", cCommentDoc}, {"return", cWord}, {"42", cNumber}, {"+", cOperator}});
 }
 
 TEST(LexerSelection, HtmlKnownAndUnknownTagsAndAttributes) {
-    EditControl edit;
-    const std::string text = "<body><a href=\"x.html\" zork=1>&amp;</a><blink></blink><!-- c --></body>";
-    Show(edit, 4, "a href body ", text);
-    EXPECT_EQ(StyleOf(edit, text, "body"), htmlTag);
-    EXPECT_EQ(StyleOf(edit, text, "href"), htmlAttribute);
-    EXPECT_EQ(StyleOf(edit, text, "\"x.html\""), htmlDoubleString);
-    EXPECT_EQ(StyleOf(edit, text, "zork"), htmlAttributeUnknown);
-    EXPECT_EQ(StyleOf(edit, text, "&amp;"), htmlEntity);
-    EXPECT_EQ(StyleOf(edit, text, "blink"), htmlTagUnknown);
-    EXPECT_EQ(StyleOf(edit, text, "<!--"), htmlComment);
+    ExpectStyles(4, "a href body ", "<body><a href=\"x.html\" zork=1>&amp;</a><blink></blink><!-- c --></body>",
+                 {{"body", htmlTag}, {"href", htmlAttribute}, {"\"x.html\"", htmlDoubleString},
+                  {"zork", htmlAttributeUnknown}, {"&amp;", htmlEntity}, {"blink", htmlTagUnknown},
+                  {"<!--", htmlComment}});
 }
 
 TEST(LexerSelection, XmlTagsAttributesAndStringsWithoutKeywords) {
-    EditControl edit;
-    const std::string text = "<root id=\"1\"><!-- note --><item/></root>";
-    Show(edit, 5, "", text);
-    EXPECT_EQ(StyleOf(edit, text, "root"), htmlTag);
-    EXPECT_EQ(StyleOf(edit, text, "id"), htmlAttribute);
-    EXPECT_EQ(StyleOf(edit, text, "\"1\""), htmlDoubleString);
-    EXPECT_EQ(StyleOf(edit, text, "item"), htmlTag);
-    EXPECT_EQ(StyleOf(edit, text, "<!--"), htmlComment);
+    ExpectStyles(5, "", "<root id=\"1\"><!-- note --><item/></root>",
+                 {{"root", htmlTag}, {"id", htmlAttribute}, {"\"1\"", htmlDoubleString}, {"item", htmlTag},
+                  {"<!--", htmlComment}});
 }
 
 TEST(LexerSelection, SqlAndVisualBasic) {
-    EditControl sql;
-    const std::string query = "select name from t where a = 'x' -- note\r\n";
-    Show(sql, 7, "select from ", query);
-    EXPECT_EQ(StyleOf(sql, query, "select"), sqlWord);
-    EXPECT_EQ(StyleOf(sql, query, "from"), sqlWord);
-    EXPECT_EQ(StyleOf(sql, query, "'x'"), sqlString);
-    EXPECT_EQ(StyleOf(sql, query, "-- note"), sqlCommentLine);
-
-    EditControl vb;
-    const std::string code = "Dim n As Integer ' count\r\nn = 12: s = \"t\"\r\n";
-    Show(vb, 8, "dim as integer ", code);
-    EXPECT_EQ(StyleOf(vb, code, "Dim"), vbKeyword);
-    EXPECT_EQ(StyleOf(vb, code, "Integer"), vbKeyword);
-    EXPECT_EQ(StyleOf(vb, code, "' count"), vbComment);
-    EXPECT_EQ(StyleOf(vb, code, "12"), vbNumber);
-    EXPECT_EQ(StyleOf(vb, code, "\"t\""), vbString);
+    ExpectStyles(7, "select from ", "select name from t where a = 'x' -- note\r\n",
+                 {{"select", sqlWord}, {"from", sqlWord}, {"'x'", sqlString}, {"-- note", sqlCommentLine}});
+    ExpectStyles(8, "dim as integer ", "Dim n As Integer ' count\r\nn = 12: s = \"t\"\r\n",
+                 {{"Dim", vbKeyword}, {"Integer", vbKeyword}, {"' count", vbComment}, {"12", vbNumber},
+                  {"\"t\"", vbString}});
 }
 
 TEST(LexerSelection, AnyOtherNumberIsPlainTextAndGetLexerAnswersTheNumber) {
