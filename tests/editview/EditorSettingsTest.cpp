@@ -89,26 +89,13 @@ TEST_F(EditorSettingsTest, IndentViewTypeChoosesTheWhiteSpaceMode) {
     }
 }
 
-TEST_F(EditorSettingsTest, TabsCaretMarginsDwellAndScrollBars) {
+TEST_F(EditorSettingsTest, IndentBySpaceTurnsTabsOffAndCodeTipsByMouseSetTheDwellTime) {
     LexerCommon &c = common();
-    c.indentSize = 8;
     c.indentBySpace = true;
-    c.sideCarretWidth = 2;
-    c.sideCarretSpeed = 300;
-    c.sideRulerWidth = 40;
     c.allowCodetipByMouse = false;
-    c.horizontalScrollbarVisible = false;
-    c.verticalScrollbarVisible = true;
     Apply();
-    EXPECT_EQ(Get(SCI_GETTABWIDTH), 8);
     EXPECT_EQ(Get(SCI_GETUSETABS), 0);
-    EXPECT_EQ(Get(SCI_GETCARETWIDTH), 2);
-    EXPECT_EQ(Get(SCI_GETCARETPERIOD), 300);
-    EXPECT_EQ(Get(SCI_GETMARGINWIDTHN, 2), 40);
     EXPECT_EQ(Get(SCI_GETMOUSEDWELLTIME), 10000000);
-    EXPECT_EQ(Get(SCI_GETHSCROLLBAR), 0);
-    EXPECT_EQ(Get(SCI_GETVSCROLLBAR), 1);
-
     c.indentBySpace = false;
     c.allowCodetipByMouse = true;
     Apply();
