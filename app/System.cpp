@@ -6,6 +6,7 @@
 
 #include "framework/ProgramDirectory.h"
 #include "log/Logger.h"
+#include "settings/Lexer.h"
 #include "settings/Setting.h"
 #include "settings/SystemColor.h"
 #include "settings/SystemFont.h"
@@ -41,6 +42,7 @@ System::System() {
     program_.Set(file);
     fileVersion_ = ReadFileVersion(file);
     logger_ = std::make_unique<Logger>((std::string(ProgramDirectory()) + "log\\").c_str());
+    Lexer::SetLogger(logger_.get());
     colors_ = std::make_unique<SystemColor>();
     fonts_ = std::make_unique<SystemFont>();
     setting_ = std::make_unique<Setting>(*fonts_);
@@ -50,6 +52,7 @@ System::~System() {
     setting_.reset();
     fonts_.reset();
     colors_.reset();
+    Lexer::SetLogger(nullptr);
     logger_.reset();
 }
 

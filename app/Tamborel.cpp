@@ -18,8 +18,6 @@
 
 namespace {
 
-const char mainWindowClass[] = "TamborelWindowClass";
-
 void LogUncaught(const char *what) { System::Get().GetLogger().Fatal("%s", what); }
 
 }
@@ -53,19 +51,8 @@ bool Tamborel::Initialize(HINSTANCE instance, HINSTANCE, const char *commandLine
         return false;
     }
 
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = DefWindowProcA;
-    wc.hInstance = instance;
-    wc.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAMBOREL), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAMBOREL_SMALL), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MENU_MAIN);
-    wc.lpszClassName = mainWindowClass;
-    RegisterClassExA(&wc);
-
-    if (!mainFrame_.Create(0, mainWindowClass, "", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+    RegisterMainWindowClass(instance);
+    if (!mainFrame_.Create(0, MainWindowClass, "", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                            CW_USEDEFAULT, nullptr, nullptr, instance, &mainFrame_))
         return false;
 
@@ -76,6 +63,22 @@ bool Tamborel::Initialize(HINSTANCE instance, HINSTANCE, const char *commandLine
 
     PlaceWindow();
     return true;
+}
+
+const char *const Tamborel::MainWindowClass = "TamborelWindowClass";
+
+bool Tamborel::RegisterMainWindowClass(HINSTANCE instance) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = instance;
+    wc.hIcon = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAMBOREL), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_TAMBOREL_SMALL), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MENU_MAIN);
+    wc.lpszClassName = MainWindowClass;
+    return RegisterClassExA(&wc) != 0;
 }
 
 void Tamborel::StartHsp() {

@@ -23,6 +23,11 @@ public:
 
     MainFrameWindow &MainFrame() { return mainFrame_; }
 
+    // The main window's class: default procedure (the framework takes the window over), the
+    // program's icons and menu bar.
+    static bool RegisterMainWindowClass(HINSTANCE instance);
+    static const char *const MainWindowClass;
+
     // The files named on a command line that holds no program name, in order.
     static std::vector<std::string> SplitCommandLine(const char *commandLine);
 

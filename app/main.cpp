@@ -1,2 +1,15 @@
 #include <windows.h>
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+
+#include "app/Tamborel.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
+    int code = 0;
+    {
+        Tamborel application;
+        if (application.Initialize(instance, previous, commandLine, show)) {
+            code = application.Run();
+            application.Exit();
+        }
+    }
+    return code;
+}

@@ -1,11 +1,19 @@
 #include "frame/DialogTable.h"
 
+#include "frame/VersionDialog.h"
 #include "framework/DialogManager.h"
 #include "resources/resource.h"
 
+namespace {
+template <class D>
+Dialog *Make(bool modal) {
+    return new D(modal);
+}
+}
+
 // Templates whose dialogs are not written yet create nothing.
 const DialogTemplate dialogTable[] = {
-    {IDD_VERSION, nullptr},
+    {IDD_VERSION, Make<VersionDialog>},
     {IDD_SEARCH, nullptr},
     {IDD_PROJECT, nullptr},
     {IDD_HSP_HOME, nullptr},

@@ -1,20 +1,334 @@
 #include "frame/MainFrameWindow.h"
 
+#include <cstdio>
+
+#include "Scintilla.h"
+
 #include "app/System.h"
+#include "editor/EditControlId.h"
 #include "frame/DialogTable.h"
 #include "framework/DialogManager.h"
 #include "hsp/Hsp.h"
+#include "log/Logger.h"
 #include "resources/resource.h"
+#include "settings/LexerCommon.h"
+#include "settings/Setting.h"
+
+namespace {
+
+const int minimumWidth = 330;
+const UINT timerPeriod = 250;
+const int statusFontHeight = 12;
+
+}
 
 MainFrameWindow::MainFrameWindow()
     : hsp_(std::make_unique<Hsp>(&System::Get().GetLogger())),
       dialogs_(std::make_unique<DialogManager>(dialogTable, dialogTableSize)) {}
 
-MainFrameWindow::~MainFrameWindow() = default;
+MainFrameWindow::~MainFrameWindow() {
+    documents_.Destroy();
+    Destroy();
+}
 
-LRESULT MainFrameWindow::OnCreate(WPARAM, LPARAM) { return 0; }
+LexerCommon &MainFrameWindow::Common() { return System::Get().Settings().Common(); }
+
+LRESULT MainFrameWindow::OnCreate(WPARAM, LPARAM) {
+    CreateChildren();
+    Select(NewDocument());
+    systemMenu_ = GetSystemMenu(GetHandle(), FALSE);
+    if (systemMenu_) {
+        InsertMenuA(systemMenu_, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+        InsertMenuA(systemMenu_, 0, MF_BYPOSITION | MF_STRING | MF_GRAYED, IDM_SYS_SHOW_MENUBAR, "メニューバーを表示する");
+    }
+    ApplyVisibility();
+    // Client programs come with their own part of the program; with none, their popup is off.
+    menuBar_.EnablePopup(MainMenuBar::Client, false);
+    timer_ = SetTimer(GetHandle(), StatusTimerId, timerPeriod, nullptr);
+    DrawMenuBar(GetHandle());
+    return 0;
+}
+
+void MainFrameWindow::CreateChildren() {
+    HINSTANCE instance = GetInstance();
+    HWND frame = GetHandle();
+    menuBar_.Attach(frame);
+    statusFont_.Create(statusFontHeight, "ＭＳ ゴシック");
+    statusBar_.Create(0, STATUSCLASSNAMEA, "", WS_CHILD | CCS_BOTTOM, 0, 0, 0, 0, frame,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBarId)), instance, nullptr);
+    statusBar_.SetFont(statusFont_.Handle(), false);
+    toolBar_.Create(0, TOOLBARCLASSNAMEA, "", WS_CHILD | TBSTYLE_FLAT | TBSTYLE_WRAPABLE, 0, 0, 0, 0, frame,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ToolBarId)), instance, nullptr);
+    toolBar_.ButtonStructSize();
+    pathField_.Create(WS_EX_STATICEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 0, 0,
+                      frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(PathFieldId)), instance, nullptr);
+
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) && menuFont_.CreateIndirect(metrics.lfMenuFont)) {
+        System::Get().GetLogger().Debug("menu font ... name = %s, height = %d, weight = %d", metrics.lfMenuFont.lfFaceName,
+                                        static_cast<int>(metrics.lfMenuFont.lfHeight), static_cast<int>(metrics.lfMenuFont.lfWeight));
+        pathField_.SetFont(menuFont_.Handle(), false);
+    } else {
+        pathField_.SetFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), false);
+    }
+
+    documents_.Create(frame, instance);
+    const LexerCommon &common = Common();
+    HDC screen = GetDC(nullptr);
+    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    documents_.SetTabFont(-MulDiv(common.documentviewFontSize > 0 ? common.documentviewFontSize : 9, pixelsPerInch, 72),
+                          common.documentviewFontFace);
+    splitFrame_.Create(frame, instance);
+}
+
+void MainFrameWindow::ApplyVisibility() {
+    LexerCommon &common = Common();
+    SetMenu(common.menubarVisible ? menuBar_.Handle() : nullptr);
+    if (systemMenu_)
+        EnableMenuItem(systemMenu_, IDM_SYS_SHOW_MENUBAR, MF_BYCOMMAND | (common.menubarVisible ? MF_GRAYED : MF_ENABLED));
+    statusBar_.Show(common.statusbarVisible ? SW_SHOW : SW_HIDE);
+    toolBar_.Show(common.toolbarVisible ? SW_SHOW : SW_HIDE);
+    for (int i = 0; i < documents_.Count(); ++i) {
+        documents_.At(i)->SetHScrollBar(common.horizontalScrollbarVisible);
+        documents_.At(i)->SetVScrollBar(common.verticalScrollbarVisible);
+    }
+    SetWindowPos(GetHandle(), common.alwaysTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    menuBar_.CheckItem(IDM_VIEW_MENUBAR, common.menubarVisible);
+    menuBar_.CheckItem(IDM_VIEW_STATUSBAR, common.statusbarVisible);
+    menuBar_.CheckItem(IDM_VIEW_TOOLBAR, common.toolbarVisible);
+    menuBar_.CheckItem(IDM_VIEW_TOOLTIP, common.tooltipVisible);
+    menuBar_.CheckItem(IDM_VIEW_HSCROLLBAR, common.horizontalScrollbarVisible);
+    menuBar_.CheckItem(IDM_VIEW_VSCROLLBAR, common.verticalScrollbarVisible);
+    menuBar_.CheckItem(IDM_VIEW_TOPMOST, common.alwaysTopMost);
+}
+
+void MainFrameWindow::Layout() {
+    HWND frame = GetHandle();
+    if (!frame || !documents_.GetHandle())
+        return;
+    RECT client;
+    GetClientRect(frame, &client);
+    const int width = client.right;
+    const int height = client.bottom;
+
+    int top = 0;
+    if (IsWindowVisible(toolBar_.GetHandle())) {
+        SendMessageA(toolBar_.GetHandle(), WM_SIZE, 0, 0);
+        RECT rect;
+        GetWindowRect(toolBar_.GetHandle(), &rect);
+        top = rect.bottom - rect.top;
+    }
+    const int fieldHeight = GetSystemMetrics(SM_CYMENU);
+    MoveWindow(pathField_.GetHandle(), 0, top, width, fieldHeight, TRUE);
+    top += fieldHeight;
+
+    int bottom = 0;
+    if (IsWindowVisible(statusBar_.GetHandle())) {
+        SendMessageA(statusBar_.GetHandle(), WM_SIZE, 0, 0);
+        RECT rect;
+        GetWindowRect(statusBar_.GetHandle(), &rect);
+        bottom = rect.bottom - rect.top;
+        const int edges[8] = {220, 470, width - 180, width - 144, width - 108, width - 72, width - 36, -1};
+        statusBar_.SetParts(edges, 8);
+    }
+
+    const int paneWidth = 0;
+    const int viewHeight = height - top - bottom > 0 ? height - top - bottom : 0;
+    MoveWindow(documents_.GetHandle(), paneWidth, top, width - paneWidth, viewHeight, TRUE);
+    RECT display{0, 0, width - paneWidth, viewHeight};
+    documents_.AdjustRect(false, display);
+    if (display.right < display.left)
+        display.right = display.left;
+    if (display.bottom < display.top)
+        display.bottom = display.top;
+
+    RECT documentArea = display;
+    if (documents_.SplitShowsCurrent()) {
+        RECT pane = display;
+        if (documents_.SplitDirectionHorizontal()) {
+            const int half = (display.bottom - display.top) / 2;
+            documentArea.bottom = display.top + half;
+            pane.top = documentArea.bottom;
+        } else {
+            const int half = (display.right - display.left) / 2;
+            documentArea.right = display.left + half;
+            pane.left = documentArea.right;
+        }
+        // The pane's frame is a child of the main window: tab coordinates move by the tab's origin.
+        MoveWindow(splitFrame_.GetHandle(), pane.left + paneWidth, pane.top + top, pane.right - pane.left,
+                   pane.bottom - pane.top, TRUE);
+        splitFrame_.Show(SW_SHOW);
+        SetWindowPos(splitFrame_.GetHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        Document *paneView = documents_.SplitPane();
+        MoveWindow(paneView->GetHandle(), 0, 0, pane.right - pane.left, pane.bottom - pane.top, TRUE);
+        paneView->Show(SW_SHOW);
+    } else {
+        splitFrame_.Show(SW_HIDE);
+    }
+    if (Document *current = Current())
+        MoveWindow(current->GetHandle(), documentArea.left, documentArea.top, documentArea.right - documentArea.left,
+                   documentArea.bottom - documentArea.top, TRUE);
+    InvalidateRect(frame, nullptr, TRUE);
+}
+
+LRESULT MainFrameWindow::OnSize(WPARAM wParam, LPARAM lParam) {
+    if (wParam != SIZE_MINIMIZED)
+        Layout();
+    return OverlappedWindow::OnSize(wParam, lParam);
+}
+
+LRESULT MainFrameWindow::OnGetMinMaxInfo(WPARAM, LPARAM lParam) {
+    reinterpret_cast<MINMAXINFO *>(lParam)->ptMinTrackSize.x = minimumWidth;
+    return 0;
+}
+
+LRESULT MainFrameWindow::OnSetFocus(WPARAM, LPARAM) {
+    if (Document *view = ActiveView())
+        view->GrabFocus();
+    return 0;
+}
+
+LRESULT MainFrameWindow::OnSysCommand(WPARAM wParam, LPARAM lParam) {
+    if ((wParam & 0xFFF0) == IDM_SYS_SHOW_MENUBAR || wParam == IDM_SYS_SHOW_MENUBAR) {
+        LexerCommon &common = Common();
+        common.menubarVisible = true;
+        common.SetModified();
+        ApplyVisibility();
+        Layout();
+        return 0;
+    }
+    return OverlappedWindow::OnSysCommand(wParam, lParam);
+}
+
+LRESULT MainFrameWindow::OnTimer(WPARAM wParam, LPARAM lParam) {
+    if (wParam != StatusTimerId)
+        return OverlappedWindow::OnTimer(wParam, lParam);
+    return 0;
+}
+
+LRESULT MainFrameWindow::OnEnterMenuLoop(WPARAM, LPARAM) {
+    RefreshMenuState();
+    statusBar_.SetSimple(true);
+    return 0;
+}
+
+LRESULT MainFrameWindow::OnExitMenuLoop(WPARAM, LPARAM) {
+    statusBar_.SetSimple(false);
+    // Their accelerators must always work, whatever the menu showed.
+    menuBar_.EnableItem(IDM_SAVE, true);
+    menuBar_.EnableItem(IDM_RELOAD, true);
+    return 0;
+}
+
+LRESULT MainFrameWindow::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
+    const UINT item = LOWORD(wParam);
+    const UINT flags = HIWORD(wParam);
+    auto menu = reinterpret_cast<HMENU>(lParam);
+    UINT stringId = item;
+    if ((flags & MF_POPUP) && menu == menuBar_.Handle())
+        stringId = IDS_POPUP_FIRST + item;
+    char text[256] = "  ";
+    if (flags == 0xFFFF || !LoadStringA(GetInstance(), stringId, text + 2, 254))
+        text[0] = '\0';
+    statusBar_.SetText(255 | SBT_NOBORDERS, text);
+    return 0;
+}
+
+LRESULT MainFrameWindow::OnContextMenu(WPARAM wParam, LPARAM lParam) {
+    auto target = reinterpret_cast<HWND>(wParam);
+    if (!documents_.FindByHandle(target))
+        return OverlappedWindow::OnContextMenu(wParam, lParam);
+    POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (point.x == -1 && point.y == -1) {
+        RECT rect;
+        GetWindowRect(target, &rect);
+        point = {rect.left, rect.top};
+    }
+    RefreshMenuState();
+    menuBar_.ContextMenu().Track(GetHandle(), point.x, point.y);
+    return 0;
+}
+
+LRESULT MainFrameWindow::OnDropFiles(WPARAM wParam, LPARAM) {
+    OpenDroppedFiles(reinterpret_cast<HDROP>(wParam));
+    return 0;
+}
+
+LRESULT MainFrameWindow::OnNotify(WPARAM wParam, LPARAM lParam) {
+    const auto *header = reinterpret_cast<const NMHDR *>(lParam);
+    if (header->idFrom == static_cast<UINT_PTR>(EditControlId)) {
+        if (Document *view = documents_.FindByHandle(header->hwndFrom))
+            OnEditNotification(*view, *reinterpret_cast<const SCNotification *>(lParam));
+        return 0;
+    }
+    if (header->idFrom == static_cast<UINT_PTR>(DocumentViewId) && header->code == static_cast<UINT>(TCN_SELCHANGE)) {
+        Select(documents_.GetCurSel());
+        return 0;
+    }
+    return OverlappedWindow::OnNotify(wParam, lParam);
+}
+
+void MainFrameWindow::OnEditNotification(Document &view, const SCNotification &notification) {
+    const bool pane = &view == documents_.SplitPane();
+    switch (notification.nmhdr.code) {
+    case SCN_SAVEPOINTLEFT:
+    case SCN_SAVEPOINTREACHED:
+        if (pane)
+            break;
+        view.SetModified(notification.nmhdr.code == SCN_SAVEPOINTLEFT);
+        RefreshDocumentTexts(view.Index());
+        if (notification.nmhdr.code == SCN_SAVEPOINTREACHED)
+            RefreshStatus();
+        break;
+    case SCN_UPDATEUI:
+        RefreshStatus();
+        break;
+    default:
+        break;
+    }
+}
+
+LRESULT MainFrameWindow::OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == DocumentView::CloseDocumentMessage) {
+        Close(static_cast<int>(wParam));
+        return 0;
+    }
+    if (message == RefreshTitleMessage) {
+        RefreshTitle();
+        return 0;
+    }
+    return OverlappedWindow::OnAppMessage(message, wParam, lParam);
+}
+
+void MainFrameWindow::StoreWindowPlacement() {
+    LexerCommon &common = Common();
+    HWND frame = GetHandle();
+    if (IsZoomed(frame) || IsIconic(frame)) {
+        common.initialWindowPositionX = common.initialWindowPositionY = 0;
+        common.initialWindowSizeX = common.initialWindowSizeY = 0;
+    } else {
+        RECT rect;
+        GetWindowRect(frame, &rect);
+        common.initialWindowPositionX = rect.left;
+        common.initialWindowPositionY = rect.top;
+        common.initialWindowSizeX = rect.right - rect.left;
+        common.initialWindowSizeY = rect.bottom - rect.top;
+    }
+    common.SetModified();
+}
 
 LRESULT MainFrameWindow::OnClose(WPARAM, LPARAM) {
+    if (!CloseAll())
+        return 0;
+    if (timer_) {
+        KillTimer(GetHandle(), timer_);
+        timer_ = 0;
+    }
+    StoreWindowPlacement();
+    ShowWindow(GetHandle(), SW_HIDE);
+    documents_.DestroyAll();
     Destroy();
     return 0;
 }
@@ -24,8 +338,8 @@ LRESULT MainFrameWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
     return OverlappedWindow::OnDestroy(wParam, lParam);
 }
 
-bool MainFrameWindow::Open(const char *) { return false; }
-
 void MainFrameWindow::ShowHspHomeDialog() { dialogs_->Open(IDD_HSP_HOME, true, GetHandle(), this); }
 
 HWND MainFrameWindow::ActiveModelessDialog() const { return dialogs_->ActiveModeless(); }
+
+void MainFrameWindow::RefreshStatus() {}

@@ -17,6 +17,12 @@ public:
     bool Create(int height, const char *face, int weight = FW_NORMAL);
     bool CreateIndirect(const LOGFONTA &logFont);
     void Reset(HFONT font = nullptr);
+    // Gives the handle up without deleting it.
+    HFONT Release() {
+        HFONT font = font_;
+        font_ = nullptr;
+        return font;
+    }
     HFONT Handle() const { return font_; }
 
 private:

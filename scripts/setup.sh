@@ -11,7 +11,7 @@ packages=(
   cmake ninja-build
   wine wine64 xvfb xauth x11-utils
   fonts-ipafont-gothic fonts-ipafont-mincho
-  imagemagick dpkg-dev googletest python3
+  imagemagick dpkg-dev googletest python3 locales
 )
 
 sudo=""
@@ -26,6 +26,15 @@ if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update -qq || true
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Wine takes its code page (932) from LC_ALL=ja_JP.UTF-8, and its file names from the same locale:
+# without the locale generated, files with Japanese names cannot be created.
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+  echo "setup: generating the ja_JP.UTF-8 locale"
+  $sudo sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
 fi
 
 # Source packages come through a private apt configuration with deb-src entries, so the

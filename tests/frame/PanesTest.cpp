@@ -1,0 +1,151 @@
+#include "FrameFixture.h"
+
+#include <windows.h>
+
+#include "resources/resource.h"
+#include "settings/LexerCommon.h"
+#include "settings/Setting.h"
+#include "app/System.h"
+
+namespace {
+bool Visible(const Document *view) { return view && IsWindowVisible(view->GetHandle()); }
+
+RECT ClientRectOf(HWND hwnd, HWND in) {
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    MapWindowPoints(nullptr, in, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+}
+
+TEST_F(FrameTest, SplitTogglesOnOffAndMovesBetweenDirections) {
+    ASSERT_TRUE(frame->Open(MakeFile("split.hsp", "mes 1\r\n").c_str()));
+    DocumentView &view = frame->Documents();
+    Command(IDM_SPLIT_HORIZONTAL);
+    Document *pane = view.SplitPane();
+    ASSERT_NE(nullptr, pane);
+    EXPECT_TRUE(Visible(pane));
+    EXPECT_EQ(Current().GetDocPointer(), pane->GetDocPointer());
+    RECT document = ClientRectOf(Current().GetHandle(), frame->GetHandle());
+    RECT below = ClientRectOf(pane->GetHandle(), frame->GetHandle());
+    EXPECT_GE(below.top, document.bottom - 1);
+
+    Command(IDM_SPLIT_VERTICAL);
+    ASSERT_NE(nullptr, view.SplitPane());
+    RECT right = ClientRectOf(view.SplitPane()->GetHandle(), frame->GetHandle());
+    document = ClientRectOf(Current().GetHandle(), frame->GetHandle());
+    EXPECT_GE(right.left, document.right - 1);
+
+    Command(IDM_SPLIT_VERTICAL);
+    EXPECT_EQ(nullptr, view.SplitPane());
+}
+
+TEST_F(FrameTest, SplitPaneFollowsTabSwitchesAndSharesTheText) {
+    ASSERT_TRUE(frame->Open(MakeFile("one.hsp", "one\r\n").c_str()));
+    ASSERT_TRUE(frame->Open(MakeFile("two.hsp", "two\r\n").c_str()));
+    frame->Select(0);
+    Command(IDM_SPLIT_HORIZONTAL);
+    DocumentView &view = frame->Documents();
+    ASSERT_NE(nullptr, view.SplitPane());
+
+    frame->Select(1);
+    EXPECT_FALSE(Visible(view.SplitPane()));
+    frame->Select(0);
+    EXPECT_TRUE(Visible(view.SplitPane()));
+
+    view.SplitPane()->InsertText(0, "typed in the pane ");
+    Pump();
+    EXPECT_EQ("typed in the pane one\r\n", Current().GetText());
+    EXPECT_TRUE(Current().IsModified());
+    EXPECT_EQ("one.hsp*", TabText(0));
+
+    desktop.answers = {IDNO};
+    ASSERT_TRUE(frame->Close(0));
+    EXPECT_EQ(nullptr, view.SplitPane());
+    EXPECT_EQ("two.hsp", TabText(0));
+}
+
+TEST_F(FrameTest, MiddleClickClosesTheClickedTabNotTheCurrentOne) {
+    ASSERT_TRUE(frame->Open(MakeFile("left.hsp", "").c_str()));
+    ASSERT_TRUE(frame->Open(MakeFile("right.hsp", "").c_str()));
+    ASSERT_EQ(1, frame->CurrentIndex());
+    DocumentView &view = frame->Documents();
+    RECT tab = view.GetItemRect(0);
+    SendMessageA(view.GetHandle(), WM_MBUTTONUP, 0, MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2));
+    Pump();
+    ASSERT_EQ(1, TabCount());
+    EXPECT_EQ("right.hsp", TabText(0));
+    EXPECT_EQ(-1, view.contextIndex);
+}
+
+TEST_F(FrameTest, CancelWhileClosingTheFrameKeepsEverythingOpen) {
+    ASSERT_TRUE(frame->Open(MakeFile("keep.hsp", "").c_str()));
+    Current().InsertText(0, "unsaved");
+    Pump();
+    desktop.answers = {IDCANCEL};
+    SendMessageA(frame->GetHandle(), WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_TRUE(IsWindow(frame->GetHandle()));
+    EXPECT_TRUE(IsWindowVisible(frame->GetHandle()));
+    EXPECT_EQ(1, TabCount());
+    EXPECT_EQ("unsaved", Current().GetText());
+}
+
+TEST_F(FrameTest, HiddenMenuBarComesBackFromTheSystemMenu) {
+    LexerCommon &common = System::Get().Settings().Common();
+    Command(IDM_VIEW_MENUBAR);
+    EXPECT_EQ(nullptr, GetMenu(frame->GetHandle()));
+    EXPECT_FALSE(common.menubarVisible);
+    HMENU system = GetSystemMenu(frame->GetHandle(), FALSE);
+    EXPECT_FALSE(GetMenuState(system, IDM_SYS_SHOW_MENUBAR, MF_BYCOMMAND) & MF_GRAYED);
+
+    common.modified = false;
+    SendMessageA(frame->GetHandle(), WM_SYSCOMMAND, IDM_SYS_SHOW_MENUBAR, 0);
+    EXPECT_EQ(frame->MenuBar().Handle(), GetMenu(frame->GetHandle()));
+    EXPECT_TRUE(common.menubarVisible);
+    EXPECT_TRUE(common.modified);
+    EXPECT_TRUE(GetMenuState(system, IDM_SYS_SHOW_MENUBAR, MF_BYCOMMAND) & MF_GRAYED);
+}
+
+TEST_F(FrameTest, FrameIsNeverNarrowerThan330Pixels) {
+    MINMAXINFO info{};
+    SendMessageA(frame->GetHandle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(330, info.ptMinTrackSize.x);
+    // A resize by the user's frame is bound by the tracking size.
+    RECT rect;
+    GetWindowRect(frame->GetHandle(), &rect);
+    SendMessageA(frame->GetHandle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    SetWindowPos(frame->GetHandle(), nullptr, 0, 0, 100, 300, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    GetWindowRect(frame->GetHandle(), &rect);
+    EXPECT_GE(rect.right - rect.left, 330);
+}
+
+TEST_F(FrameTest, LogLevelCommandsStoreTheLetterAndCheckTheirItem) {
+    LexerCommon &common = System::Get().Settings().Common();
+    Command(IDM_LOG_INFORMATION);
+    EXPECT_EQ('I', common.logLevel);
+    SendMessageA(frame->GetHandle(), WM_ENTERMENULOOP, FALSE, 0);
+    SendMessageA(frame->GetHandle(), WM_EXITMENULOOP, FALSE, 0);
+    HMENU bar = frame->MenuBar().Handle();
+    EXPECT_TRUE(GetMenuState(bar, IDM_LOG_INFORMATION, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(bar, IDM_LOG_WARNING, MF_BYCOMMAND) & MF_CHECKED);
+    Command(IDM_LOG_WARNING);
+    EXPECT_EQ('W', common.logLevel);
+}
+
+TEST_F(FrameTest, MenuBarHasItsTenPopupsWithTheirJapaneseTexts) {
+    HMENU bar = GetMenu(frame->GetHandle());
+    ASSERT_NE(nullptr, bar);
+    ASSERT_EQ(10, GetMenuItemCount(bar));
+    const char *const popups[] = {"ファイル(&F)", "編集(&E)", "検索(&S)", "表示(&V)", "ＨＳＰ(&H)",
+                                  "ドキュメント(&D)", "プロジェクト(&P)", "クライアント(&C)", "リファレンス(&R)", "エディタ(&L)"};
+    for (int i = 0; i < 10; ++i) {
+        char text[64] = "";
+        GetMenuStringA(bar, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(popups[i], text);
+    }
+    char undo[64] = "";
+    GetMenuStringA(bar, IDM_UNDO, undo, sizeof undo, MF_BYCOMMAND);
+    EXPECT_STREQ("元に戻す(&U)\t[Ctrl+Z]", undo);
+}
