@@ -113,8 +113,10 @@ void MainFrameWindow::Layout() {
     const int width = client.right;
     const int height = client.bottom;
 
+    // The settings say what is shown: while the frame itself is hidden its children count as hidden.
+    const LexerCommon &common = Common();
     int top = 0;
-    if (IsWindowVisible(toolBar_.GetHandle())) {
+    if (common.toolbarVisible) {
         SendMessageA(toolBar_.GetHandle(), WM_SIZE, 0, 0);
         RECT rect;
         GetWindowRect(toolBar_.GetHandle(), &rect);
@@ -125,7 +127,7 @@ void MainFrameWindow::Layout() {
     top += fieldHeight;
 
     int bottom = 0;
-    if (IsWindowVisible(statusBar_.GetHandle())) {
+    if (common.statusbarVisible) {
         SendMessageA(statusBar_.GetHandle(), WM_SIZE, 0, 0);
         RECT rect;
         GetWindowRect(statusBar_.GetHandle(), &rect);

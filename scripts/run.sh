@@ -16,7 +16,8 @@ fi
 . "$top/scripts/display.sh"
 display_start "$root/win64"
 trap display_stop EXIT
-"$top/scripts/wine-exec.sh" "$dist/Tamborel.exe" "$@" &
+# A Wine desktop window stands in for the window manager, so the editor starts maximised.
+"$top/scripts/wine-exec.sh" explorer /desktop=Tamborel,1280x1024 "$dist/Tamborel.exe" "$@" &
 editor=$!
 # Wait for the main window, give it a moment to paint, then take the picture.
 for _ in $(seq 100); do
