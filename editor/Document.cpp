@@ -80,12 +80,22 @@ bool Document::ReadFile(const char *file) {
         return false;
     std::unique_ptr<char[]> buffer(new char[BlockSize]);
     ClearAll();
+    // The undo history is emptied after a load anyway: not recording it saves a copy of the
+    // whole file, and room made once saves growing the text block by block.
+    SetUndoCollection(false);
+    if (std::fseek(in.get(), 0, SEEK_END) == 0) {
+        const long size = std::ftell(in.get());
+        if (size > 0)
+            Allocate(static_cast<Position>(size) + 1);
+        std::fseek(in.get(), 0, SEEK_SET);
+    }
     for (;;) {
         const size_t got = std::fread(buffer.get(), 1, BlockSize, in.get());
         if (got == 0)
             break;
         AddText(buffer.get(), static_cast<Position>(got));
     }
+    SetUndoCollection(true);
     return !std::ferror(in.get());
 }
 

@@ -191,6 +191,10 @@ Vessary::Position Vessary::GetLineCount() const { return Send(SCI_GETLINECOUNT);
 Vessary::Position Vessary::WordStartPosition(Position position, bool onlyWordCharacters) const {
     return Send(SCI_WORDSTARTPOSITION, static_cast<uintptr_t>(position), onlyWordCharacters);
 }
+
+void Vessary::Allocate(Position bytes) { Send(SCI_ALLOCATE, static_cast<uintptr_t>(bytes)); }
+
+void Vessary::SetUndoCollection(bool collect) { Send(SCI_SETUNDOCOLLECTION, collect ? 1 : 0); }
 Vessary::Position Vessary::WordEndPosition(Position position, bool onlyWordCharacters) const {
     return Send(SCI_WORDENDPOSITION, static_cast<uintptr_t>(position), onlyWordCharacters);
 }
@@ -282,6 +286,13 @@ void Vessary::SetLexer(int lexer) { Send(SCI_SETLEXER, static_cast<uintptr_t>(le
 int Vessary::GetLexer() const { return static_cast<int>(Send(SCI_GETLEXER)); }
 void Vessary::SetKeywords(int set, const char *words) { Send(SCI_SETKEYWORDS, static_cast<uintptr_t>(set), words); }
 void Vessary::Colourise(Position start, Position end) { Send(SCI_COLOURISE, static_cast<uintptr_t>(start), end); }
+Vessary::Position Vessary::GetEndStyled() const { return Send(SCI_GETENDSTYLED); }
+
+void Vessary::EnsureStyledTo(Position position) {
+    const Position styled = GetEndStyled();
+    if (styled < position)
+        Colourise(PositionFromLine(LineFromPosition(styled)), position);
+}
 
 void Vessary::AutocShow(Position lengthEntered, const char *list) { Send(SCI_AUTOCSHOW, static_cast<uintptr_t>(lengthEntered), list); }
 bool Vessary::AutocActive() const { return Send(SCI_AUTOCACTIVE) != 0; }

@@ -66,6 +66,9 @@ public:
     std::string GetTextRange(Position start, Position end) const;
     std::string GetSelText() const;
     void ReplaceSel(const char *text);
+    // Room for a text of this many bytes, so that appending it grows nothing.
+    void Allocate(Position bytes);
+    void SetUndoCollection(bool collect);
 
     // Caret, selection, lines.
     Position GetCurrentPos() const;
@@ -174,6 +177,10 @@ public:
     void SetKeywords(int set, const char *words);
     // Styles [start, end); end -1 is the end of the text.
     void Colourise(Position start, Position end);
+    // Where the styled text ends: edits lower it to the first changed line.
+    Position GetEndStyled() const;
+    // Styles whatever is unstyled before position, from the start of the first unstyled line.
+    void EnsureStyledTo(Position position);
 
     // Completion list and call tips.
     void AutocShow(Position lengthEntered, const char *list);
