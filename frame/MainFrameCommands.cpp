@@ -8,7 +8,9 @@
 #include <string>
 
 #include "app/System.h"
+#include "editor/EditCommands.h"
 #include "editor/EditControlId.h"
+#include "editor/TypingAids.h"
 #include "framework/Desktop.h"
 #include "framework/DialogManager.h"
 #include "framework/ProgramDirectory.h"
@@ -73,8 +75,35 @@ struct MainFrameCommands {
         case IDM_LAST_LINE: document->GotoLine(document->GetLineCount() - 1); break;
         case IDM_FIRST_COLUMN: document->VCHome(); break;
         case IDM_LAST_COLUMN: document->LineEnd(); break;
+        case IDM_LOWER_CASE: document->LowerCase(); break;
+        case IDM_UPPER_CASE: document->UpperCase(); break;
         default: break;
         }
+    }
+
+    static void EditText(MainFrameWindow &frame, UINT id) {
+        Document *document = Current(frame);
+        if (!document)
+            return;
+        EditCommands commands(*document);
+        switch (id) {
+        case IDM_INSERT_SEMICOLON_COMMENT: commands.InsertLinePrefix(";"); break;
+        case IDM_REMOVE_SEMICOLON_COMMENT: commands.RemoveSemicolonComments(); break;
+        case IDM_INSERT_SLASH_COMMENT: commands.InsertLinePrefix("// "); break;
+        case IDM_INSERT_BLOCK_COMMENT: commands.InsertBlockComment(); break;
+        case IDM_INSERT_NULL: commands.InsertNullCharacter(); break;
+        case IDM_TABS_TO_SPACES: commands.TabsToSpaces(frame.Common().indentSize); break;
+        default: break;
+        }
+    }
+
+    static void CodeComplete(MainFrameWindow &frame, UINT) {
+        if (Document *view = frame.ActiveView())
+            TypingAids::CodeComplete(*view, KeywordTables::Shared().CompletionList(view->inProject));
+    }
+    static void CodeTip(MainFrameWindow &frame, UINT) {
+        if (Document *view = frame.ActiveView())
+            frame.TypingAidsFor(*view).CallTip(true);
     }
 
     static void Split(MainFrameWindow &frame, UINT id) {
@@ -182,6 +211,14 @@ const MainFrameCommands::Route MainFrameCommands::routes[] = {
     {IDM_CUT, IDM_PASTE, Edit},
     {IDM_SELECT_ALL, IDM_SELECT_ALL, Edit},
     {IDM_FIRST_LINE, IDM_LAST_COLUMN, Edit},
+    {IDM_LOWER_CASE, IDM_UPPER_CASE, Edit},
+    {IDM_INSERT_SEMICOLON_COMMENT, IDM_INSERT_SEMICOLON_COMMENT, EditText},
+    {IDM_REMOVE_SEMICOLON_COMMENT, IDM_REMOVE_SEMICOLON_COMMENT, EditText},
+    {IDM_INSERT_SLASH_COMMENT, IDM_INSERT_BLOCK_COMMENT, EditText},
+    {IDM_INSERT_NULL, IDM_INSERT_NULL, EditText},
+    {IDM_TABS_TO_SPACES, IDM_TABS_TO_SPACES, EditText},
+    {IDM_CODE_COMPLETE, IDM_CODE_COMPLETE, CodeComplete},
+    {IDM_CODE_TIP, IDM_CODE_TIP, CodeTip},
     {IDM_SPLIT_HORIZONTAL, IDM_SPLIT_VERTICAL, Split},
     {IDM_VIEW_MENUBAR, IDM_VIEW_VSCROLLBAR, Toggle},
     {IDM_VIEW_TOPMOST, IDM_VIEW_TOPMOST, Toggle},

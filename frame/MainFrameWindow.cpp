@@ -6,13 +6,16 @@
 
 #include "app/System.h"
 #include "editor/EditControlId.h"
+#include "editor/TypingAids.h"
 #include "frame/DialogTable.h"
 #include "framework/DialogManager.h"
 #include "hsp/Hsp.h"
+#include "language/KeywordTables.h"
 #include "log/Logger.h"
 #include "resources/resource.h"
 #include "settings/LexerCommon.h"
 #include "settings/Setting.h"
+#include "settings/SystemColor.h"
 
 namespace {
 
@@ -41,6 +44,7 @@ LRESULT MainFrameWindow::OnCreate(WPARAM, LPARAM) {
         InsertMenuA(systemMenu_, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
         InsertMenuA(systemMenu_, 0, MF_BYPOSITION | MF_STRING | MF_GRAYED, IDM_SYS_SHOW_MENUBAR, "メニューバーを表示する");
     }
+    RebuildCustomizedItems();
     ApplyVisibility();
     // Client programs come with their own part of the program; with none, their popup is off.
     menuBar_.EnablePopup(MainMenuBar::Client, false);
@@ -54,12 +58,8 @@ void MainFrameWindow::CreateChildren() {
     HWND frame = GetHandle();
     menuBar_.Attach(frame);
     statusFont_.Create(statusFontHeight, "ＭＳ ゴシック");
-    statusBar_.Create(0, STATUSCLASSNAMEA, "", WS_CHILD | CCS_BOTTOM, 0, 0, 0, 0, frame,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(StatusBarId)), instance, nullptr);
-    statusBar_.SetFont(statusFont_.Handle(), false);
-    toolBar_.Create(0, TOOLBARCLASSNAMEA, "", WS_CHILD | TBSTYLE_FLAT | TBSTYLE_WRAPABLE, 0, 0, 0, 0, frame,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ToolBarId)), instance, nullptr);
-    toolBar_.ButtonStructSize();
+    statusBar_.Create(frame, instance, statusFont_.Handle());
+    toolBar_.Create(frame, instance);
     pathField_.Create(WS_EX_STATICEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_READONLY | ES_AUTOHSCROLL, 0, 0, 0, 0,
                       frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(PathFieldId)), instance, nullptr);
 
@@ -90,6 +90,9 @@ void MainFrameWindow::ApplyVisibility() {
         EnableMenuItem(systemMenu_, IDM_SYS_SHOW_MENUBAR, MF_BYCOMMAND | (common.menubarVisible ? MF_GRAYED : MF_ENABLED));
     statusBar_.Show(common.statusbarVisible ? SW_SHOW : SW_HIDE);
     toolBar_.Show(common.toolbarVisible ? SW_SHOW : SW_HIDE);
+    const SystemColor &colors = System::Get().Colors();
+    toolBar_.ApplyToolTipSettings(common.tooltipVisible, colors.Lookup(common.tooltipFontColor),
+                                  colors.Lookup(common.tooltipBackColor));
     for (int i = 0; i < documents_.Count(); ++i) {
         documents_.At(i)->SetHScrollBar(common.horizontalScrollbarVisible);
         documents_.At(i)->SetVScrollBar(common.verticalScrollbarVisible);
@@ -121,6 +124,7 @@ void MainFrameWindow::Layout() {
         RECT rect;
         GetWindowRect(toolBar_.GetHandle(), &rect);
         top = rect.bottom - rect.top;
+        toolBar_.UpdateToolRects();
     }
     const int fieldHeight = GetSystemMetrics(SM_CYMENU);
     MoveWindow(pathField_.GetHandle(), 0, top, width, fieldHeight, TRUE);
@@ -132,8 +136,7 @@ void MainFrameWindow::Layout() {
         RECT rect;
         GetWindowRect(statusBar_.GetHandle(), &rect);
         bottom = rect.bottom - rect.top;
-        const int edges[8] = {220, 470, width - 180, width - 144, width - 108, width - 72, width - 36, -1};
-        statusBar_.SetParts(edges, 8);
+        statusBar_.SetPartsFor(width);
     }
 
     const int paneWidth = 0;
@@ -207,6 +210,8 @@ LRESULT MainFrameWindow::OnSysCommand(WPARAM wParam, LPARAM lParam) {
 LRESULT MainFrameWindow::OnTimer(WPARAM wParam, LPARAM lParam) {
     if (wParam != StatusTimerId)
         return OverlappedWindow::OnTimer(wParam, lParam);
+    if (Common().statusbarVisible)
+        statusBar_.ShowKeyStates(GetHandle(), ActiveView());
     return 0;
 }
 
@@ -225,16 +230,7 @@ LRESULT MainFrameWindow::OnExitMenuLoop(WPARAM, LPARAM) {
 }
 
 LRESULT MainFrameWindow::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
-    const UINT item = LOWORD(wParam);
-    const UINT flags = HIWORD(wParam);
-    auto menu = reinterpret_cast<HMENU>(lParam);
-    UINT stringId = item;
-    if ((flags & MF_POPUP) && menu == menuBar_.Handle())
-        stringId = IDS_POPUP_FIRST + item;
-    char text[256] = "  ";
-    if (flags == 0xFFFF || !LoadStringA(GetInstance(), stringId, text + 2, 254))
-        text[0] = '\0';
-    statusBar_.SetText(255 | SBT_NOBORDERS, text);
+    statusBar_.ShowMenuHelp(GetInstance(), wParam, lParam, menuBar_.Handle());
     return 0;
 }
 
@@ -284,12 +280,30 @@ void MainFrameWindow::OnEditNotification(Document &view, const SCNotification &n
         if (notification.nmhdr.code == SCN_SAVEPOINTREACHED)
             RefreshStatus();
         break;
+    case SCN_CHARADDED:
+        TypingAidsFor(view).CharAdded(notification.ch);
+        break;
     case SCN_UPDATEUI:
+        TypingAidsFor(view).UpdateUi();
         RefreshStatus();
+        break;
+    case SCN_DWELLSTART: {
+        // Only while the mouse is over this view, not over a window on top of it.
+        POINT cursor;
+        if (GetCursorPos(&cursor) && WindowFromPoint(cursor) == view.GetHandle())
+            TypingAidsFor(view).DwellStart(notification.position);
+        break;
+    }
+    case SCN_DWELLEND:
+        TypingAidsFor(view).DwellEnd();
         break;
     default:
         break;
     }
+}
+
+TypingAids MainFrameWindow::TypingAidsFor(Document &view) {
+    return TypingAids(view, TypingSettings::From(Common()), KeywordTables::Shared().CodeTips(view.inProject));
 }
 
 LRESULT MainFrameWindow::OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -344,4 +358,24 @@ void MainFrameWindow::ShowHspHomeDialog() { dialogs_->Open(IDD_HSP_HOME, true, G
 
 HWND MainFrameWindow::ActiveModelessDialog() const { return dialogs_->ActiveModeless(); }
 
-void MainFrameWindow::RefreshStatus() {}
+void MainFrameWindow::RefreshStatus() {
+    Document *document = Current();
+    Document *view = ActiveView();
+    if (!document || !view)
+        return;
+    toolBar_.EnableButton(IDM_SAVE, document->IsModified() || document->IsUntitled());
+    toolBar_.EnableButton(IDM_UNDO, view->CanUndo());
+    toolBar_.EnableButton(IDM_REDO, view->CanRedo());
+    const bool selection = view->GetSelectionStart() != view->GetSelectionEnd();
+    toolBar_.EnableButton(IDM_CUT, selection);
+    toolBar_.EnableButton(IDM_COPY, selection);
+    toolBar_.EnableButton(IDM_PASTE, view->CanPaste());
+    statusBar_.ShowPosition(*view);
+}
+
+void MainFrameWindow::RebuildCustomizedItems() {
+    const LexerCommon &common = Common();
+    menuBar_.RebuildContextMenu(common.contextMenuItems);
+    toolBar_.Rebuild(common.toolbarItems);
+    RefreshStatus();
+}

@@ -9,16 +9,18 @@
 #include "editor/DocumentView.h"
 #include "editor/SplitFrameWindow.h"
 #include "frame/MainMenuBar.h"
+#include "frame/MainStatusBar.h"
+#include "frame/MainToolBar.h"
 #include "framework/EditBox.h"
 #include "framework/Font.h"
 #include "framework/OverlappedWindow.h"
-#include "framework/StatusBar.h"
-#include "framework/ToolBar.h"
 
 class DialogManager;
 class Hsp;
 class LexerCommon;
 struct SCNotification;
+
+class TypingAids;
 
 class MainFrameWindow : public OverlappedWindow {
 public:
@@ -71,8 +73,10 @@ public:
 
     void Layout();
     MainMenuBar &MenuBar() { return menuBar_; }
-    StatusBar &Status() { return statusBar_; }
-    ToolBar &Tools() { return toolBar_; }
+    MainStatusBar &Status() { return statusBar_; }
+    MainToolBar &Tools() { return toolBar_; }
+    // Rebuilds the edit context menu and the tool bar from the settings' lists.
+    void RebuildCustomizedItems();
 
     // The private messages the frame answers.
     static const UINT RefreshTitleMessage = 0x800A;
@@ -86,9 +90,11 @@ private:
     void RefreshMenuState();
     void RefreshDocumentTexts(int index);
     void RefreshTitle();
+    // The tool bar's buttons and the status bar's place fields for the active view.
     void RefreshStatus();
     void RebuildDocumentMenu();
     void OnEditNotification(Document &view, const SCNotification &notification);
+    TypingAids TypingAidsFor(Document &view);
     bool WriteDocument(Document &document, const char *path);
     void ShowOpenDialog();
     void OpenDroppedFiles(HDROP drop);
@@ -97,8 +103,8 @@ private:
     MainMenuBar menuBar_;
     HMENU systemMenu_ = nullptr;
     Font statusFont_;
-    StatusBar statusBar_;
-    ToolBar toolBar_;
+    MainStatusBar statusBar_;
+    MainToolBar toolBar_;
     EditBox pathField_;
     Font menuFont_;
     DocumentView documents_;

@@ -3,6 +3,9 @@
 // the two always agree.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "frame/Menu.h"
 #include "frame/PopupMenu.h"
 
@@ -18,6 +21,14 @@ public:
     void CheckItem(UINT id, bool checked) const;
     // Enables or disables a whole popup of the bar.
     void EnablePopup(Popup popup, bool enabled) const;
+
+    // The bar's text for a command without its access key and shortcut ("元に戻す" for
+    // "元に戻す(&U)\t[Ctrl+Z]"); 32 hyphens for the separator (0); empty for an unknown id.
+    std::string ItemText(int id) const;
+    // Fills the context menu from a list of command ids (0: separator); an empty list gives the
+    // default items.
+    void RebuildContextMenu(const std::vector<int> &items);
+    static const std::vector<int> &DefaultContextMenu();
 
     HMENU Submenu(Popup popup) const { return GetSubMenu(Handle(), popup); }
     PopupMenu &ContextMenu() { return context_; }

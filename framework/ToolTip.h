@@ -23,6 +23,10 @@ public:
         info.cbSize = sizeof info;
         SendMessageA(GetHandle(), TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
     }
+    void SetToolRect(TTTOOLINFOA &info) const {
+        info.cbSize = sizeof info;
+        SendMessageA(GetHandle(), TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
+    }
     void Activate(bool active) const { SendMessageA(GetHandle(), TTM_ACTIVATE, active, 0); }
     void SetTipTextColor(COLORREF colour) const { SendMessageA(GetHandle(), TTM_SETTIPTEXTCOLOR, colour, 0); }
     void SetTipBkColor(COLORREF colour) const { SendMessageA(GetHandle(), TTM_SETTIPBKCOLOR, colour, 0); }

@@ -1,4 +1,5 @@
-# The resource script and what it includes: icons drawn by our own script at build time.
+# The resource script and what it includes: icons drawn by our own script and the tool bar's
+# image strips made from the Tango icon theme, both at build time.
 set(RES_OUT ${CMAKE_BINARY_DIR}/resources)
 file(MAKE_DIRECTORY ${RES_OUT})
 configure_file(${CMAKE_SOURCE_DIR}/resources/version.h.in ${RES_OUT}/version.h)
@@ -7,9 +8,14 @@ add_custom_command(OUTPUT ${RES_OUT}/Tamborel.ico ${RES_OUT}/TamborelSmall.ico
   COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tools/make_icons.py ${RES_OUT}
   DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_icons.py
   COMMENT "Drawing the icons")
-add_custom_target(tamborel_resources DEPENDS ${RES_OUT}/Tamborel.ico ${RES_OUT}/TamborelSmall.ico)
+set(TOOLBAR_STRIPS ${RES_OUT}/Toolbar.bmp ${RES_OUT}/ToolbarHot.bmp ${RES_OUT}/ToolbarDisabled.bmp)
+add_custom_command(OUTPUT ${TOOLBAR_STRIPS}
+  COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tools/make_toolbar.py ${RES_OUT}
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_toolbar.py
+  COMMENT "Making the tool bar images")
+add_custom_target(tamborel_resources DEPENDS ${RES_OUT}/Tamborel.ico ${RES_OUT}/TamborelSmall.ico ${TOOLBAR_STRIPS})
 set(TAMBOREL_RC ${CMAKE_SOURCE_DIR}/resources/Tamborel.rc)
-set(TAMBOREL_RC_GENERATED ${RES_OUT}/Tamborel.ico ${RES_OUT}/TamborelSmall.ico)
+set(TAMBOREL_RC_GENERATED ${RES_OUT}/Tamborel.ico ${RES_OUT}/TamborelSmall.ico ${TOOLBAR_STRIPS})
 set_source_files_properties(${TAMBOREL_RC} PROPERTIES
   OBJECT_DEPENDS "${TAMBOREL_RC_GENERATED};${CMAKE_SOURCE_DIR}/resources/resource.h")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${RES_OUT} -I${CMAKE_SOURCE_DIR}/resources")
