@@ -2,5 +2,4 @@
 #include "OwnLexers.h"
 
 namespace Vessary {
-Scintilla::ILexer5 *CreateHspLexer() { return nullptr; }
 }
