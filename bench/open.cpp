@@ -2,7 +2,6 @@
 // floor of the load path: one SCI_SETTEXT of the same bytes, in the same process.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -11,15 +10,9 @@
 #include "editor/Document.h"
 #include "framework/ProgramDirectory.h"
 #include "support/TestFiles.h"
+#include "support/Timing.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 std::string Script() {
     return "; \x83\x54\x83\x93\x83\x76\x83\x8B\r\n"
@@ -29,11 +22,6 @@ std::string Script() {
            "\tif a*2 > $1F { gosub *sub } else { a = 0b0101 + 1.5e3 }\r\n"
            "\tmes {\"\x95\xA1\x90\x94\x8D\x73\r\n\x82\xCC\x95\xB6\x8E\x9A\x97\xF1\"}\r\n\tstop\r\n"
            "/* \x83\x75\x83\x8D\x83\x62\x83\x4E\r\n   comment */\r\n*sub\r\n\treturn\r\n";
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void Pump() {
@@ -69,9 +57,9 @@ int main() {
             frame.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr, nullptr,
                          GetModuleHandleA(nullptr), &frame);
             Pump();
-            const double start = Now();
+            const double start = Seconds();
             const bool opened = frame.Open(file.c_str());
-            opens.push_back(Now() - start);
+            opens.push_back(Seconds() - start);
             if (!opened || frame.Current()->GetLength() != static_cast<intptr_t>(text.size())) {
                 std::printf("open failed\n");
                 return 1;
@@ -85,9 +73,9 @@ int main() {
                          GetModuleHandleA(nullptr), &frame);
             Pump();
             Document &document = *frame.Current();
-            const double start = Now();
+            const double start = Seconds();
             document.SetText(text.c_str());
-            floors.push_back(Now() - start);
+            floors.push_back(Seconds() - start);
             frame.Documents().DestroyAll();
         }
         Pump();

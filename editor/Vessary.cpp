@@ -2,6 +2,7 @@
 
 #include "Scintilla.h"
 
+#include "editor/EditControlId.h"
 #include "settings/LexerCommon.h"
 #include "settings/SystemColor.h"
 #include "vessary/VessaryMessages.h"
@@ -37,7 +38,7 @@ void Vessary::Reset() {
 
 bool Vessary::Create(HWND parent, int index, void *param) {
     if (!Window::Create(WS_EX_CLIENTEDGE, "Scintilla", "", WS_CHILD, 0, 0, 0, 0, parent,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId)), GetModuleHandleA(nullptr), param))
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(EditControlId)), GetModuleHandleA(nullptr), param))
         return false;
     index_ = index;
     directPointer_ = SendMessageA(GetHandle(), SCI_GETDIRECTPOINTER, 0, 0);

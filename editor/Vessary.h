@@ -18,9 +18,6 @@ public:
     using Position = intptr_t;
     using DirectFunction = intptr_t (*)(intptr_t pointer, unsigned int message, uintptr_t wParam, intptr_t lParam);
 
-    // The control id every view has: the id its notifications come from.
-    static const int ControlId = 32001;
-
     Vessary() = default;
     ~Vessary() override;
 

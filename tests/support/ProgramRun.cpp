@@ -17,7 +17,7 @@ BOOL CALLBACK Match(HWND hwnd, LPARAM data) {
     GetWindowThreadProcessId(hwnd, &owner);
     if (owner != search->processId)
         return TRUE;
-    if (ProgramRun::ClassOf(hwnd) != search->className)
+    if (ProgramRun::ClassOf(hwnd) != search->className || !IsWindowVisible(hwnd))
         return TRUE;
     if (search->caption) {
         char caption[256] = "";
@@ -42,15 +42,18 @@ BOOL CALLBACK CollectText(HWND hwnd, LPARAM data) {
 
 }
 
-ProgramRun::ProgramRun(const std::string &folder, const std::string &arguments) {
-    std::string commandLine = "\"" + folder + "Tamborel.exe\"";
+ProgramRun::ProgramRun(const std::string &folder, const std::string &arguments)
+    : ProgramRun(folder + "Tamborel.exe", folder, arguments) {}
+
+ProgramRun::ProgramRun(const std::string &program, const std::string &directory, const std::string &arguments) {
+    std::string commandLine = "\"" + program + "\"";
     if (!arguments.empty())
         commandLine += " " + arguments;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    if (CreateProcessA((folder + "Tamborel.exe").c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                       folder.c_str(), &startup, &info)) {
+    if (CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                       &startup, &info)) {
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         processId_ = info.dwProcessId;

@@ -10,7 +10,9 @@
 class ProgramRun {
 public:
     // Starts folder\Tamborel.exe with the given arguments (the command line after the program).
-    ProgramRun(const std::string &folder, const std::string &arguments = "");
+    explicit ProgramRun(const std::string &folder, const std::string &arguments = "");
+    // Starts any program, in the given current folder.
+    ProgramRun(const std::string &program, const std::string &directory, const std::string &arguments);
     // Ends the process if it is still running.
     ~ProgramRun();
     ProgramRun(const ProgramRun &) = delete;
@@ -19,8 +21,8 @@ public:
     bool Started() const { return process_ != nullptr; }
     DWORD ProcessId() const { return processId_; }
 
-    // A top-level window of this process of the class (and caption, when given), or null after
-    // the timeout.
+    // A visible top-level window of this process of the class (and caption, when given), or
+    // null after the timeout.
     HWND WaitForWindow(const char *className, const char *caption, DWORD timeout) const;
     HWND WaitForMainWindow(DWORD timeout = 20000) const { return WaitForWindow("TamborelWindowClass", nullptr, timeout); }
     // A message box of the program (dialog class, caption "Tamborel").
