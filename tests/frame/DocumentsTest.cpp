@@ -2,7 +2,14 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
+#include <cstring>
+
+#include "app/System.h"
 #include "language/FileTypes.h"
+#include "settings/LexerCommon.h"
+#include "settings/Setting.h"
 #include "resources/resource.h"
 #include "support/TestFiles.h"
 
@@ -252,4 +259,50 @@ TEST_F(FrameTest, LanguageCommandsChangeTheLexerOnlyWhenItDiffers) {
     Current().SetLexer(FileTypes::Sql);
     Command(IDM_LANGUAGE_CPP);
     EXPECT_EQ(FileTypes::Sql, Current().GetLexer()) << "the same language must not reconfigure the view";
+}
+
+TEST_F(FrameTest, LaunchTableSendsFilesToTheirApplicationInsteadOfOpeningThem) {
+    LexerCommon &common = System::Get().Settings().Common();
+    const auto saved = common.launchTable;
+    common.launchTable = {{"pdf", "C:\\viewer\\view.exe"}};
+    const std::string pdf = MakeFile("manual.PDF", "%PDF");
+    const std::string hsp = MakeFile("game.hsp", "");
+    EXPECT_TRUE(frame->Open(pdf.c_str()));
+    ASSERT_EQ(1u, desktop.launches.size());
+    EXPECT_EQ("C:\\viewer\\view.exe", desktop.launches[0].file);
+    EXPECT_EQ("\"" + pdf + "\"", desktop.launches[0].parameters);
+    EXPECT_TRUE(Current().IsUntitled());
+
+    ASSERT_TRUE(frame->Open(hsp.c_str()));
+    EXPECT_EQ(1u, desktop.launches.size());
+    common.launchTable["*"] = "C:\\any\\any.exe";
+    const std::string txt = MakeFile("notes.txt", "");
+    EXPECT_TRUE(frame->Open(txt.c_str()));
+    ASSERT_EQ(2u, desktop.launches.size());
+    EXPECT_EQ("C:\\any\\any.exe", desktop.launches[1].file);
+    EXPECT_EQ(1, TabCount());
+    common.launchTable = saved;
+}
+
+TEST_F(FrameTest, DroppedFilesOpenInOrder) {
+    const std::string first = MakeFile("drop1.hsp", "1");
+    const std::string second = MakeFile("drop2.as", "2");
+    const std::string names = first + '\0' + second + '\0' + '\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+    auto *drop = static_cast<DROPFILES *>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    std::memcpy(reinterpret_cast<char *>(drop) + sizeof(DROPFILES), names.data(), names.size());
+    GlobalUnlock(memory);
+    SendMessageA(frame->GetHandle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    Pump();
+    ASSERT_EQ(2, TabCount());
+    EXPECT_EQ("drop1.hsp", TabText(0));
+    EXPECT_EQ("drop2.as", TabText(1));
+    EXPECT_EQ(1, frame->CurrentIndex());
+}
+
+TEST_F(FrameTest, AboutOpensTheHelpPageBesideTheProgram) {
+    Command(IDM_ABOUT);
+    ASSERT_EQ(1u, desktop.launches.size());
+    EXPECT_EQ(TestFiles::ProgramFolder() + "Tamborel.html", desktop.launches[0].file);
 }

@@ -6,6 +6,7 @@
 #include "settings/LexerCommon.h"
 #include "settings/Setting.h"
 #include "app/System.h"
+#include "frame/VersionDialog.h"
 
 namespace {
 bool Visible(const Document *view) { return view && IsWindowVisible(view->GetHandle()); }
@@ -148,4 +149,15 @@ TEST_F(FrameTest, MenuBarHasItsTenPopupsWithTheirJapaneseTexts) {
     char undo[64] = "";
     GetMenuStringA(bar, IDM_UNDO, undo, sizeof undo, MF_BYCOMMAND);
     EXPECT_STREQ("元に戻す(&U)\t[Ctrl+Z]", undo);
+}
+
+TEST_F(FrameTest, VersionDialogShowsTheFileVersion) {
+    VersionDialog dialog(false);
+    ASSERT_TRUE(dialog.Run(frame->GetHandle(), nullptr));
+    char text[64] = "";
+    GetDlgItemTextA(dialog.GetHandle(), IDC_VERSION_TEXT, text, sizeof text);
+    EXPECT_STREQ(("(Ver. " + System::Get().FileVersion() + ")").c_str(), text);
+    EXPECT_FALSE(System::Get().FileVersion().empty());
+    SendMessageA(dialog.GetHandle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(nullptr, dialog.GetHandle());
 }
