@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "Scintilla.h"
+
 #include "app/System.h"
 #include "editor/EditCommands.h"
 #include "editor/EditControlId.h"
@@ -240,9 +242,14 @@ const size_t MainFrameCommands::routeCount = sizeof routes / sizeof routes[0];
 
 LRESULT MainFrameWindow::OnCommand(WPARAM wParam, LPARAM lParam) {
     const UINT id = LOWORD(wParam);
-    // The edit controls' and the path field's own notifications are not commands.
-    if (id == EditControlId || id == PathFieldId)
+    // The edit controls' and the path field's own notifications are not commands. The split
+    // pane's focus notice comes through its frame, not the tab strip: record it here too, so that
+    // commands from menus and dialogs go to the view the user last worked in.
+    if (id == EditControlId || id == PathFieldId) {
+        if (id == EditControlId && HIWORD(wParam) == SCEN_SETFOCUS)
+            documents_.focusedView = reinterpret_cast<HWND>(lParam);
         return OverlappedWindow::OnCommand(wParam, lParam);
+    }
     for (size_t i = 0; i < MainFrameCommands::routeCount; ++i) {
         const MainFrameCommands::Route &route = MainFrameCommands::routes[i];
         if (id >= route.first && id <= route.last) {
