@@ -2,9 +2,9 @@
 // real HSP colouring.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
-#include "Scintilla.h"
 #include "editor/Document.h"
 #include "editor/TypingAids.h"
 #include "support/EditControl.h"
@@ -45,13 +45,12 @@ protected:
         document.ReplaceSel("}");
         Aids().CharAdded('}');
     }
-    std::string Line(int line) const { return document.GetLine(line); }
-    // Call tips read the HSP colouring.
-    bool HasHspLexer() const {
-        char name[64] = "";
-        SendMessageA(document.GetHandle(), SCI_GETLEXERLANGUAGE, 0, reinterpret_cast<LPARAM>(name));
-        return name[0] != '\0';
+    // The text with the caret at its end, and the character the control reports as typed.
+    void Type(const std::string &text, char added) {
+        Type(text);
+        Aids().CharAdded(added);
     }
+    std::string Line(int line) const { return document.GetLine(line); }
 
     HostWindow host;
     Document document;
@@ -60,33 +59,36 @@ protected:
                               "pos?pos <p1>,<p2>", "abs?abs(<p1>)", "#include?#include <\"file\">"});
 };
 
-TEST_F(TypingAidsTest, EnterAfterALabelLineIndentsByOneUnit) {
-    Type("*main");
-    Enter();
-    EXPECT_EQ(Line(1), "\t");
-    settings.indentBySpace = true;
+// The new line gets the previous one's indentation, and a unit more after a label or an
+// opening brace; nothing is added when it has text of its own, or with the indentation off.
+TEST_F(TypingAidsTest, EnterIndentsAfterALabelOrAnOpeningBrace) {
+    const struct {
+        bool bySpace;
+        const char *text, *indent;
+    } cases[] = {
+        {false, "*main", "\t"},
+        {true, "*_loop@x", "   "},
+        {false, "*=", ""},  // a multiplication sign at the start is no label
+        {false, "\tif a {", "\t\t"},
+        {false, "\tmes 1 { \t", "\t\t"},
+        {false, "\tmes \"\x83\x7D", "\t"},  // "マ": a brace byte as the second half of a character
+    };
     settings.indentSize = 3;
-    Type("*_loop@x");
+    for (const auto &c : cases) {
+        settings.indentBySpace = c.bySpace;
+        Type(c.text);
+        Enter();
+        EXPECT_EQ(Line(1), c.indent) << c.text;
+        EXPECT_EQ(document.GetCurrentPos(), document.GetLength()) << c.text;
+    }
+    Type("\tabcd");
+    document.GotoPos(2);
     Enter();
-    EXPECT_EQ(Line(1), "   ");
-    // A multiplication sign at the start is no label.
-    Type("*=");
+    EXPECT_EQ(document.GetText(), "\ta\r\nbcd");
+    settings.autoIndent = false;
+    Type("\tx");
     Enter();
     EXPECT_EQ(Line(1), "");
-}
-
-TEST_F(TypingAidsTest, EnterKeepsTheIndentAndAddsAUnitAfterAnOpeningBrace) {
-    Type("\tif a {");
-    Enter();
-    EXPECT_EQ(Line(1), "\t\t");
-    Type("\tmes 1 { \t");
-    Enter();
-    EXPECT_EQ(Line(1), "\t\t");
-    // A brace whose byte is the second half of a double-byte character ("マ" is 0x83 0x7D).
-    Type("\tmes \"\x83\x7D");
-    Enter();
-    EXPECT_EQ(Line(1), "\t");
-    EXPECT_EQ(document.GetCurrentPos(), document.GetLength());
 }
 
 TEST_F(TypingAidsTest, EnterAfterABlankLineMovesItsBlanksDownAsOneUndoStep) {
@@ -99,34 +101,20 @@ TEST_F(TypingAidsTest, EnterAfterABlankLineMovesItsBlanksDownAsOneUndoStep) {
     EXPECT_EQ(document.GetText(), "a\r\n \t \r\n");
 }
 
-TEST_F(TypingAidsTest, EnterInsideALineOrOnTheFirstLineIndentsNothing) {
-    // The new line starts with text of its own.
-    Type("\tabcd");
-    document.GotoPos(2);
-    Enter();
-    EXPECT_EQ(document.GetText(), "\ta\r\nbcd");
-    settings.autoIndent = false;
-    Type("\tx");
-    Enter();
-    EXPECT_EQ(Line(1), "");
-}
-
-TEST_F(TypingAidsTest, ClosingBraceGivesBackOneUnitOfIndentation) {
-    Type("if 1 {\r\n\t\t");
-    TypeBrace();
-    EXPECT_EQ(Line(1), "\t}");
-    EXPECT_EQ(document.GetCurrentPos(), document.GetLength());
-
-    settings.indentBySpace = true;
-    Type("{\r\n" + std::string(8, ' '));
-    TypeBrace();
-    EXPECT_EQ(Line(1), "    }");
-    Type("{\r\n  ");
-    TypeBrace();
-    EXPECT_EQ(Line(1), "  }");
-}
-
-TEST_F(TypingAidsTest, ClosingBraceKeepsWhatFollowsIt) {
+// Tabs, eight spaces with a unit of four, and two spaces, which are less than a unit.
+TEST_F(TypingAidsTest, ClosingBraceGivesBackOneUnitOfIndentationAndKeepsWhatFollows) {
+    const struct {
+        bool bySpace;
+        const char *text, *line;
+    } cases[] = {{false, "if 1 {\r\n\t\t", "\t}"}, {true, "{\r\n        ", "    }"}, {true, "{\r\n  ", "  }"}};
+    for (const auto &c : cases) {
+        settings.indentBySpace = c.bySpace;
+        Type(c.text);
+        TypeBrace();
+        EXPECT_EQ(Line(1), c.line) << c.text;
+        EXPECT_EQ(document.GetCurrentPos(), document.GetLength());
+    }
+    settings.indentBySpace = false;
     Type("{\r\n\t\t  \r\nnext");
     document.GotoPos(document.PositionFromLine(1) + 2);
     TypeBrace();
@@ -135,62 +123,41 @@ TEST_F(TypingAidsTest, ClosingBraceKeepsWhatFollowsIt) {
 }
 
 TEST_F(TypingAidsTest, KeyboardTipFollowsTheCommasToTheInnermostCall) {
-    if (!HasHspLexer())
-        GTEST_SKIP() << "the component has no HSP lexer yet";
-    Type("\tcolor 1, 2,");
-    Aids().CharAdded(',');
+    Type("\tcolor 1, 2,", ',');
     ASSERT_TRUE(document.CallTipActive());
     EXPECT_STREQ(document.callTipWord, "color");
     EXPECT_EQ(document.callTipArgument, 2);
     EXPECT_EQ(document.callTipPosition, document.GetCurrentPos());
-
     // A function's own parenthesis opens its arguments; closing it returns to the command.
-    Type("pos abs(1");
-    Aids().CharAdded(' ');
+    Type("pos abs(1", ' ');
     EXPECT_STREQ(document.callTipWord, "abs");
     EXPECT_EQ(document.callTipArgument, 0);
-    Type("pos abs(1), (2, 3),");
-    Aids().CharAdded(',');
+    Type("pos abs(1), (2, 3),", ',');
     ASSERT_TRUE(document.CallTipActive());
     EXPECT_STREQ(document.callTipWord, "pos");
     EXPECT_EQ(document.callTipArgument, 2);
 }
 
+// No tip inside a group, after a statement separator, with the keyboard tips off, or for a
+// document of another language.
 TEST_F(TypingAidsTest, TipEndsInsideAGroupAfterAStatementSeparatorAndForOtherLanguages) {
-    if (!HasHspLexer())
-        GTEST_SKIP() << "the component has no HSP lexer yet";
-    Type("mes 1, (2,");
-    Aids().CharAdded(',');
-    EXPECT_FALSE(document.CallTipActive());
-
-    Type("mes 1:");
-    Aids().CharAdded(':');
-    EXPECT_FALSE(document.CallTipActive());
-
-    Type("mes ");
-    Aids().CharAdded(' ');
-    ASSERT_TRUE(document.CallTipActive());
-    Type("mes 1 : x = 1 ");
-    Aids().CharAdded(' ');
-    EXPECT_FALSE(document.CallTipActive());
-
+    for (const char *text : {"mes 1, (2,", "mes 1:", "mes 1 : x = 1 "}) {
+        Type("mes ", ' ');
+        ASSERT_TRUE(document.CallTipActive());
+        Type(text, text[std::strlen(text) - 1]);
+        EXPECT_FALSE(document.CallTipActive()) << text;
+    }
     settings.codeTipByKeyboard = false;
-    Type("mes ");
-    Aids().CharAdded(' ');
+    Type("mes ", ' ');
     EXPECT_FALSE(document.CallTipActive());
-
     settings.codeTipByKeyboard = true;
     document.ResetEmpty(1, TestFiles::ProgramFolder().c_str());
-    Type("mes ");
-    Aids().CharAdded(' ');
+    Type("mes ", ' ');
     EXPECT_FALSE(document.CallTipActive());
 }
 
 TEST_F(TypingAidsTest, KeyboardTipClosesWhenTheCaretGoesLeftOfItButAMenuTipStays) {
-    if (!HasHspLexer())
-        GTEST_SKIP() << "the component has no HSP lexer yet";
-    Type("mes \"a\",");
-    Aids().CharAdded(',');
+    Type("mes \"a\",", ',');
     ASSERT_TRUE(document.CallTipActive());
     Aids().UpdateUi();
     EXPECT_TRUE(document.CallTipActive());
@@ -209,8 +176,6 @@ TEST_F(TypingAidsTest, KeyboardTipClosesWhenTheCaretGoesLeftOfItButAMenuTipStays
 }
 
 TEST_F(TypingAidsTest, DwellShowsTheTipOfTheWordUnderTheMouseUntilItEnds) {
-    if (!HasHspLexer())
-        GTEST_SKIP() << "the component has no HSP lexer yet";
     Type("#include \"a.as\"\r\n\tcolor 1\r\n\tpos 1, 2");
     const Vessary::Position color = document.PositionFromLine(1) + 3;
     Aids().DwellStart(color);
@@ -220,19 +185,16 @@ TEST_F(TypingAidsTest, DwellShowsTheTipOfTheWordUnderTheMouseUntilItEnds) {
     EXPECT_EQ(document.callTipPosition, color);
     Aids().DwellEnd();
     EXPECT_FALSE(document.CallTipActive());
-    EXPECT_FALSE(document.callTipByMouse);
-
     Aids().DwellStart(3);
     EXPECT_STREQ(document.callTipWord, "#include");
     Aids().DwellEnd();
 
     // A tip the keyboard opened stays when the mouse leaves.
-    document.GotoPos(document.GetLength());
     Aids().CharAdded(',');
     ASSERT_TRUE(document.CallTipActive());
+    EXPECT_FALSE(document.callTipByMouse);
     Aids().DwellEnd();
     EXPECT_TRUE(document.CallTipActive());
-
     settings.codeTipByMouse = false;
     document.CallTipCancel();
     Aids().DwellStart(color);

@@ -27,6 +27,17 @@ std::string FrameTest::MakeFile(const std::string &name, const std::string &byte
     return path;
 }
 
+std::string FrameTest::OpenFile(const std::string &name, const std::string &bytes) const {
+    const std::string path = MakeFile(name, bytes);
+    EXPECT_TRUE(frame->Open(path.c_str())) << path;
+    return path;
+}
+
+void FrameTest::Edit(const std::string &text) const {
+    Current().InsertText(0, text.c_str());
+    Pump();
+}
+
 void FrameTest::Pump() {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {

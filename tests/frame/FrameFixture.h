@@ -17,6 +17,10 @@ protected:
 
     // Writes a file in the scratch folder and returns its full path.
     std::string MakeFile(const std::string &name, const std::string &bytes) const;
+    // Makes the file and opens it; returns its path.
+    std::string OpenFile(const std::string &name, const std::string &bytes) const;
+    // Types text at the top of the current document.
+    void Edit(const std::string &text) const;
     // Handles whatever is waiting in the thread's queue.
     static void Pump();
     void Command(UINT id) const;

@@ -37,17 +37,6 @@ TEST(HspDirectives, ReservedWordsOnlyOnDirectiveLines) {
                                  {"\n", DEF}, {"#cmpopt", PP}, {" ", DEF}, {"ppout", ID}, {" ", DEF}, {"1", NUM}}));
 }
 
-TEST(HspDirectives, CommonShapes) {
-    HspView view;
-    EXPECT_TRUE(StylesAre(view, {{"#module", PP}, {" ", DEF}, {"\"d3m\"", STR}, {"\n", DEF}, {"#global", PP},
-                                 {"\n", DEF}, {"#enum", PP}, {" ", DEF}, {"A", ID}, {" ", DEF}, {"=", OP}, {" ", DEF},
-                                 {"1", NUM}, {"\n", DEF}, {"#runtime", PP}, {" ", DEF}, {"\"hsp3mt\"", STR},
-                                 {"\n", DEF}, {"#uselib", PP}, {" ", DEF}, {"\"user32.dll\"", STR}}));
-    EXPECT_TRUE(StylesAre(view, {{"#define", PP}, {" ", DEF}, {"global", RES}, {" ", DEF}, {"ctype", RES},
-                                 {" ", DEF}, {"f", ID}, {"(", OP}, {"%1", ID}, {")", OP}, {" ", DEF}, {"(", OP},
-                                 {"(", OP}, {"%1", ID}, {")", OP}, {"*", OP}, {"2", NUM}, {")", OP}}));
-}
-
 TEST(HspDirectives, BackslashContinuesOnlyDirectiveLines) {
     HspView view;
     EXPECT_TRUE(StylesAre(view, {{"#deffunc", PP}, {" ", DEF}, {"f", ID}, {" ", DEF}, {"int", RES}, {" ", DEF},
@@ -81,10 +70,14 @@ TEST(HspDirectives, DirectiveEndsWithItsLineEvenInsideAComment) {
                                  {"*/", BLOCK}, {" ", DEF}, {"int", FUNC}}));
 }
 
-TEST(HspDirectives, AnalysisViewsStyleDirectivesTheSame) {
+// The hidden views that analyse scripts have only the directive and reserved-word sets.
+TEST(HspDirectives, AnalysisViewsStyleDirectivesAndLabelsTheSame) {
     HspView view;
     view.UseAnalysisKeywords();
     EXPECT_TRUE(StylesAre(view, {{"#deffunc", PP}, {" ", DEF}, {"Foo", ID}, {" ", DEF}, {"a", ID}, {",", OP},
                                  {"b", ID}, {"\n", DEF}, {"#define", PP}, {" ", DEF}, {"global", RES}, {" ", DEF},
                                  {"Foo", ID}, {"(", OP}, {"%1", ID}, {")", OP}, {" ", DEF}, {"mes", ID}}));
+    EXPECT_TRUE(StylesAre(view, {{"onexit", ID}, {" ", DEF}, {"goto", ID}, {" ", DEF}, {"*owari", REF}, {"\n", DEF},
+                                 {"on", ID}, {" ", DEF}, {"n", ID}, {" ", DEF}, {"gosub", ID}, {" ", DEF},
+                                 {"*a", REF}, {",", OP}, {"*b", REF}, {"\n", DEF}, {"*owari", LBL}}));
 }

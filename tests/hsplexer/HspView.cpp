@@ -78,6 +78,25 @@ std::string HspView::Styles() const {
     return styles;
 }
 
+intptr_t HspView::StyledLine() const {
+    return control_.Send(SCI_LINEFROMPOSITION, static_cast<uintptr_t>(control_.Send(SCI_GETENDSTYLED)));
+}
+
+void HspView::RestyleFrom(intptr_t line, intptr_t end) const {
+    const intptr_t start = control_.Send(SCI_POSITIONFROMLINE, static_cast<uintptr_t>(line));
+    control_.Send(SCI_COLOURISE, static_cast<uintptr_t>(start), end < 0 ? -1 : std::max(start, end));
+}
+
+testing::AssertionResult RestylingFromEveryLineChangesNothing(const HspView &view) {
+    const std::string styles = view.Styles();
+    for (intptr_t line = 0; line < view.Control().Send(SCI_GETLINECOUNT); ++line) {
+        view.RestyleFrom(line);
+        if (view.Styles() != styles)
+            return testing::AssertionFailure() << "restyled from the start of line " << line;
+    }
+    return testing::AssertionSuccess();
+}
+
 testing::AssertionResult StylesAre(const HspView &view, std::initializer_list<Span> spans) {
     std::string script;
     for (const Span &span : spans)

@@ -56,6 +56,10 @@ public:
     std::string Style(const std::string &script) const;
     // The current styles, one per byte, read in one call.
     std::string Styles() const;
+    // The line where Scintilla's own lazy styling would pick up again.
+    intptr_t StyledLine() const;
+    // Restyles from the start of a line up to end (-1 for the whole rest).
+    void RestyleFrom(intptr_t line, intptr_t end = -1) const;
 
 private:
     EditControl control_;
@@ -68,5 +72,8 @@ testing::AssertionResult StylesAre(const HspView &view, std::initializer_list<Sp
 // Compares the control's current styles with those a fresh control gives the same text from
 // the top; on a difference it names the first position and the line around it.
 testing::AssertionResult MatchesFreshStyling(const HspView &view);
+
+// Restyles from the start of every line: the styles must not change.
+testing::AssertionResult RestylingFromEveryLineChangesNothing(const HspView &view);
 
 }

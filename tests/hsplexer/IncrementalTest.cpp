@@ -53,17 +53,6 @@ void RandomEdit(const EditControl &control, std::mt19937 &random) {
     control.Send(SCI_INSERTTEXT, static_cast<uintptr_t>(at), fragment);
 }
 
-intptr_t StyledLine(const EditControl &control) {
-    return control.Send(SCI_LINEFROMPOSITION, static_cast<uintptr_t>(control.Send(SCI_GETENDSTYLED)));
-}
-
-// Restyles from the start of a line at or before the first line whose styles the edit made
-// stale, up to end (-1 for the whole rest).
-void RestyleFrom(const EditControl &control, intptr_t line, intptr_t end) {
-    const intptr_t start = control.Send(SCI_POSITIONFROMLINE, static_cast<uintptr_t>(line));
-    control.Send(SCI_COLOURISE, static_cast<uintptr_t>(start), end < 0 ? -1 : std::max(start, end));
-}
-
 }
 
 TEST(HspIncremental, RandomEditsThenRestyleFromALineStart) {
@@ -76,27 +65,25 @@ TEST(HspIncremental, RandomEditsThenRestyleFromALineStart) {
             RandomEdit(control, random);
             // Now and then part of the text is styled, as a window shows only some lines.
             if (random() % 3 == 0)
-                RestyleFrom(control, Pick(random, 0, StyledLine(control)), Pick(random, 0, control.Send(SCI_GETLENGTH)));
+                view.RestyleFrom(Pick(random, 0, view.StyledLine()), Pick(random, 0, control.Send(SCI_GETLENGTH)));
             if (edit % 6 == 0) {
-                RestyleFrom(control, Pick(random, 0, StyledLine(control)), -1);
+                view.RestyleFrom(Pick(random, 0, view.StyledLine()));
                 ASSERT_TRUE(MatchesFreshStyling(view)) << "seed " << seed << ", edit " << edit;
             }
         }
     }
 }
 
+// From inside a line the restyling starts at that line's start.
 TEST(HspIncremental, RestylingFromAnyLineChangesNothing) {
     HspView view;
     std::string all;
     for (const char *script : HspSamples::scripts)
         all += script;
     const std::string styles = view.Style(all);
+    ASSERT_TRUE(RestylingFromEveryLineChangesNothing(view));
     const EditControl &control = view.Control();
-    const intptr_t lines = control.Send(SCI_GETLINECOUNT);
-    for (intptr_t line = 0; line < lines; ++line) {
-        RestyleFrom(control, line, -1);
-        ASSERT_EQ(styles, view.Styles()) << "restyled from the start of line " << line;
-        // From inside a line the restyling starts at that line's start.
+    for (intptr_t line = 0; line < control.Send(SCI_GETLINECOUNT); ++line) {
         const intptr_t middle = (control.Send(SCI_POSITIONFROMLINE, static_cast<uintptr_t>(line)) +
                                  control.Send(SCI_GETLINEENDPOSITION, static_cast<uintptr_t>(line))) / 2;
         control.Send(SCI_COLOURISE, static_cast<uintptr_t>(middle), -1);
@@ -111,13 +98,13 @@ TEST(HspIncremental, ClosingAMultiLineStringInItsMiddle) {
     const EditControl &control = view.Control();
     const int two = static_cast<int>(text.find("*two"));
     control.Send(SCI_INSERTTEXT, static_cast<uintptr_t>(two), "\"}\n");
-    RestyleFrom(control, StyledLine(control), -1);
+    view.RestyleFrom(view.StyledLine());
     EXPECT_EQ(MSTR, control.StyleAt(two + 1));
     EXPECT_EQ(LBL, control.StyleAt(two + 3));
     EXPECT_EQ(ID, control.StyleAt(static_cast<int>(text.find("three")) + 3));
     EXPECT_TRUE(MatchesFreshStyling(view));
     control.Send(SCI_DELETERANGE, static_cast<uintptr_t>(two), 3);
-    RestyleFrom(control, StyledLine(control), -1);
+    view.RestyleFrom(view.StyledLine());
     EXPECT_EQ(view.Style(text), view.Styles());
 }
 
@@ -127,11 +114,11 @@ TEST(HspIncremental, OpeningAndClosingABlockComment) {
     view.Style(text);
     const EditControl &control = view.Control();
     control.Send(SCI_INSERTTEXT, text.find("#define"), "*/");
-    RestyleFrom(control, StyledLine(control), -1);
+    view.RestyleFrom(view.StyledLine());
     EXPECT_EQ(OP, control.StyleAt(static_cast<int>(text.find("#define")) + 2));
     EXPECT_TRUE(MatchesFreshStyling(view));
     control.Send(SCI_DELETERANGE, text.find("/*"), 2);
-    RestyleFrom(control, StyledLine(control), -1);
+    view.RestyleFrom(view.StyledLine());
     EXPECT_TRUE(MatchesFreshStyling(view));
     EXPECT_EQ(LBL, control.StyleAt(static_cast<int>(control.Send(SCI_GETLENGTH)) - 3));
 }
@@ -142,13 +129,13 @@ TEST(HspIncremental, JoiningAndSplittingADirectiveLine) {
     const std::string original = view.Style(text);
     const EditControl &control = view.Control();
     control.Send(SCI_DELETERANGE, text.find("\n*lbl"), 1);
-    RestyleFrom(control, StyledLine(control), -1);
+    view.RestyleFrom(view.StyledLine());
     EXPECT_TRUE(MatchesFreshStyling(view));
     control.Send(SCI_INSERTTEXT, text.find("\n*lbl"), "\n");
-    RestyleFrom(control, StyledLine(control), -1);
+    view.RestyleFrom(view.StyledLine());
     EXPECT_EQ(original, view.Styles());
     control.Send(SCI_INSERTTEXT, text.find("\n\tlocal"), " \\");
-    RestyleFrom(control, StyledLine(control), -1);
+    view.RestyleFrom(view.StyledLine());
     EXPECT_EQ(RES, control.StyleAt(static_cast<int>(text.find("local")) + 2));
     EXPECT_TRUE(MatchesFreshStyling(view));
 }

@@ -43,14 +43,6 @@ TEST(HspLabels, AsteriskBeforeDigitBlankOrSymbolIsNeverALabel) {
                                  {"*", OP}, {"?", OP}, {"*", OP}, {"　", DEF}, {"a", ID}}));
 }
 
-TEST(HspLabels, LabelsSurviveTheAnalysisKeywordSets) {
-    HspView view;
-    view.UseAnalysisKeywords();
-    EXPECT_TRUE(StylesAre(view, {{"onexit", ID}, {" ", DEF}, {"goto", ID}, {" ", DEF}, {"*owari", REF}, {"\n", DEF},
-                                 {"on", ID}, {" ", DEF}, {"n", ID}, {" ", DEF}, {"gosub", ID}, {" ", DEF},
-                                 {"*a", REF}, {",", OP}, {"*b", REF}, {"\n", DEF}, {"*owari", LBL}}));
-}
-
 TEST(HspLabels, ModuleSuffixOnGotoStillTakesALabel) {
     HspView view;
     EXPECT_TRUE(StylesAre(view, {{"onexit", CMD}, {" ", DEF}, {"goto@hsp", CMD}, {" ", DEF}, {"*owari", REF}}));

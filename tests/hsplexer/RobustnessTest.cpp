@@ -38,10 +38,7 @@ TEST(HspRobustness, RandomBinaryData) {
     for (int i = 0; i < 40; ++i) {
         const char byte[2] = {static_cast<char>(random() & 0xFF), '\0'};
         control.Send(SCI_INSERTTEXT, random() % bytes.size(), byte[0] ? byte : "\n");
-        // Restyle from the line where Scintilla's own styling would pick up again.
-        const uintptr_t styled = static_cast<uintptr_t>(control.Send(SCI_GETENDSTYLED));
-        const intptr_t line = control.Send(SCI_LINEFROMPOSITION, styled);
-        control.Send(SCI_COLOURISE, static_cast<uintptr_t>(control.Send(SCI_POSITIONFROMLINE, static_cast<uintptr_t>(line))), -1);
+        view.RestyleFrom(view.StyledLine());
     }
     EXPECT_TRUE(MatchesFreshStyling(view));
 }
@@ -66,12 +63,7 @@ TEST(HspRobustness, LinesOfAHundredThousandBytes) {
                                  {";" + japanese, LINE}, {"\n", LINE}, {longName, ID}, {"=", OP}, {"1", NUM},
                                  {"\n", DEF}, {"/*" + japanese + "*/", BLOCK}, {"\n", DEF},
                                  {"{\"" + japanese + "\"}", MSTR}, {"\n", DEF}, {"*end", LBL}}));
-    const std::string styles = view.Styles();
-    const EditControl &control = view.Control();
-    for (intptr_t line = 0; line < control.Send(SCI_GETLINECOUNT); ++line) {
-        control.Send(SCI_COLOURISE, static_cast<uintptr_t>(control.Send(SCI_POSITIONFROMLINE, static_cast<uintptr_t>(line))), -1);
-        ASSERT_EQ(styles, view.Styles()) << "restyled from line " << line;
-    }
+    EXPECT_TRUE(RestylingFromEveryLineChangesNothing(view));
     // Label references and multiplications alternating over one line.
     EXPECT_TRUE(AllStylesValid(view.Style("a=" + labels)));
 }

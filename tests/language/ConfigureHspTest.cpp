@@ -4,11 +4,9 @@
 
 #include <string>
 
-#include "Scintilla.h"
 #include "language/ConfiguredView.h"
 #include "language/FileTypes.h"
 #include "settings/LexerHsp.h"
-#include "support/TestFiles.h"
 #include "vessary/VessaryMessages.h"
 
 namespace {
@@ -16,49 +14,25 @@ namespace {
 class ConfigureHspTest : public ConfiguredView {
 protected:
     void SetUp() override {
-        saved_ = TestFiles::Read(CommonKeywords());
-        TestFiles::Write(CommonKeywords(), "GlobalWord\r\n");
+        common.Write("GlobalWord\r\n");
         ConfiguredView::SetUp();
-        view.SetLexer(FileTypes::Hsp);
-        char name[64] = "";
-        SendMessageA(view.GetHandle(), SCI_GETLEXERLANGUAGE, 0, reinterpret_cast<LPARAM>(name));
-        if (!name[0])
-            GTEST_SKIP() << "the component has no HSP lexer yet";
     }
-    void TearDown() override { TestFiles::Write(CommonKeywords(), saved_); }
-    static std::string CommonKeywords() { return TestFiles::ProgramFolder() + "lexer\\_common.kw"; }
-
-private:
-    std::string saved_;
 };
 
-TEST_F(ConfigureHspTest, EveryKeywordSetGivesItsStyle) {
-    const std::string text =
-        "#include \"a.as\"\r\n"
-        "\tmes abs(1)\r\n"
-        "\ta = hwnd + font_bold\r\n"
-        "\tCreateWindowExA 0\r\n"
-        "\thsc_ini \"x\"\r\n"
-        "\tglobalword\r\n";
+TEST_F(ConfigureHspTest, EveryKeywordSetGivesItsStyleInTheHspSectionsColour) {
+    settings.Hsp().colors[LexerHsp::User] = Colors::Tomato;
+    const std::string text = "#include \"a.as\"\r\n\tmes abs(1)\r\n\ta = hwnd + font_bold\r\n\tCreateWindowExA 0\r\n"
+                             "\thsc_ini \"x\"\r\n\tglobalword\r\n";
     Show(FileTypes::Hsp, text, false);
     EXPECT_EQ(view.GetLexer(), FileTypes::Hsp);
-    EXPECT_EQ(StyleOf(text, "#include"), VSHSP_PREPROCESSOR);
-    EXPECT_EQ(StyleOf(text, "mes"), VSHSP_COMMAND);
-    EXPECT_EQ(StyleOf(text, "abs"), VSHSP_FUNCTION);
-    EXPECT_EQ(StyleOf(text, "hwnd"), VSHSP_SYSVAR);
-    EXPECT_EQ(StyleOf(text, "font_bold"), VSHSP_MACRO);
-    EXPECT_EQ(StyleOf(text, "CreateWindowExA"), VSHSP_WIN32API);
-    EXPECT_EQ(StyleOf(text, "hsc_ini"), VSHSP_PLUGIN);
-    EXPECT_EQ(StyleOf(text, "globalword"), VSHSP_USER);
-}
-
-TEST_F(ConfigureHspTest, TheUserColourFollowsTheHspSection) {
-    settings.Hsp().colors[LexerHsp::User] = Colors::Tomato;
-    settings.Hsp().colors[LexerHsp::Command] = Colors::Lime;
-    const std::string text = "\tmes globalword\r\n";
-    Show(FileTypes::Hsp, text, false);
-    EXPECT_EQ(view.StyleGetFore(StyleOf(text, "globalword")), Colors::Tomato);
-    EXPECT_EQ(view.StyleGetFore(StyleOf(text, "mes")), Colors::Lime);
+    const struct {
+        const char *what;
+        int style;
+    } pieces[] = {{"#include", VSHSP_PREPROCESSOR}, {"mes", VSHSP_COMMAND}, {"abs", VSHSP_FUNCTION}, {"hwnd", VSHSP_SYSVAR},
+                  {"font_bold", VSHSP_MACRO}, {"CreateWindowExA", VSHSP_WIN32API}, {"hsc_ini", VSHSP_PLUGIN}, {"globalword", VSHSP_USER}};
+    for (const auto &piece : pieces)
+        EXPECT_EQ(StyleOf(text, piece.what), piece.style) << piece.what;
+    EXPECT_EQ(view.StyleGetFore(VSHSP_USER), Colors::Tomato);
 }
 
 TEST_F(ConfigureHspTest, OnlyDocumentsOfTheProjectGetTheProjectsKeywords) {

@@ -13,52 +13,29 @@
 
 namespace {
 
-class ConfigureTest : public ConfiguredView {
-protected:
-    // Shows text in the language and gives the colour of the first byte of what.
-    COLORREF ColourOf(int lexer, const std::string &text, const char *what) {
-        Show(lexer, text);
-        return view.StyleGetFore(StyleOf(text, what));
-    }
-};
+using ConfigureTest = ConfiguredView;
 
-TEST_F(ConfigureTest, LineCommentsAndBlockCommentsOfCppAreColouredApart) {
-    LexerCpp &cpp = settings.Cpp();
-    cpp.colors[LexerCpp::CommentLine] = Colors::Red;
-    cpp.colors[LexerCpp::CommentBlock] = Colors::Blue;
-    const std::string text = "int a; // line\r\n/* block */\r\n/** doc */\r\n";
-    EXPECT_EQ(ColourOf(FileTypes::Cpp, text, "// line"), Colors::Red);
-    EXPECT_EQ(ColourOf(FileTypes::Cpp, text, "/* block"), Colors::Blue);
-    EXPECT_EQ(ColourOf(FileTypes::Cpp, text, "/** doc"), Colors::Blue);
-    EXPECT_EQ(ColourOf(FileTypes::Cpp, text, "int"), cpp.colors[LexerCpp::Keyword]);
-}
-
-TEST_F(ConfigureTest, TheCppSectionIsReadFromItsFile) {
+TEST_F(ConfigureTest, TheCppSectionColoursLineAndBlockCommentsApart) {
     const std::string file = TestFiles::ProgramFolder() + "lexer\\cpp.xml";
     TestFiles::Write(file,
                      "<?xml version=\"1.0\" encoding=\"Shift_JIS\" ?>\r\n<body><style>"
                      "<type id=\"comment_line\"><property id=\"font_color\">255</property></type>"
                      "<type id=\"comment_block\"><property id=\"font_color\">16711680</property></type>"
                      "</style><event /></body>\r\n");
-    const std::string text = "// line\r\n/* block */\r\n";
+    const std::string text = "int a; // line\r\n/* block */\r\n/** doc */\r\n";
     EXPECT_EQ(ColourOf(FileTypes::Cpp, text, "// line"), Colors::Red);
     EXPECT_EQ(ColourOf(FileTypes::Cpp, text, "/* block"), Colors::Blue);
+    EXPECT_EQ(ColourOf(FileTypes::Cpp, text, "/** doc"), Colors::Blue);
     DeleteFileA(file.c_str());
 }
 
-TEST_F(ConfigureTest, AColourOutsideTheTableInALanguageSectionShowsAsAliceBlue) {
-    settings.Sql().colors[LexerSql::Keyword] = 0x123457;
-    EXPECT_EQ(ColourOf(FileTypes::Sql, "select a from b", "select"), Colors::AliceBlue);
-}
-
+// A colour outside the table shows as AliceBlue.
 TEST_F(ConfigureTest, EachLanguageColoursItsTextFromItsOwnSection) {
-    struct Case {
+    const struct {
         int lexer;
-        const char *text;
-        const char *what;
+        const char *text, *what;
         COLORREF expected;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {FileTypes::Html, "<html><body bgcolor=\"red\">&amp;</body></html>", "body", settings.Html().colors[LexerHtml::Tag]},
         {FileTypes::Html, "<p class=\"x\">", "\"x\"", settings.Html().colors[LexerHtml::DoubleString]},
         {FileTypes::Html, "<p>&amp;</p>", "&amp;", settings.Html().colors[LexerHtml::Entity]},
@@ -75,10 +52,12 @@ TEST_F(ConfigureTest, EachLanguageColoursItsTextFromItsOwnSection) {
         {FileTypes::Tsv, "a\tb\tc", "b", settings.Tsv().colors[LexerTsv::Even]},
         {FileTypes::Tsv, "a\tb\tc", "c", settings.Tsv().colors[LexerTsv::Odd]},
     };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         EXPECT_EQ(ColourOf(c.lexer, c.text, c.what), colors.Lookup(c.expected)) << c.lexer << " " << c.what;
         EXPECT_EQ(view.GetLexer(), c.lexer);
     }
+    settings.Sql().colors[LexerSql::Keyword] = 0x123457;
+    EXPECT_EQ(ColourOf(FileTypes::Sql, "select a from b", "select"), Colors::AliceBlue);
 }
 
 TEST_F(ConfigureTest, ProjectFilesAreColouredAsIni) {
@@ -88,7 +67,6 @@ TEST_F(ConfigureTest, ProjectFilesAreColouredAsIni) {
     EXPECT_EQ(ColourOf(FileTypes::Project, text, "[project]"), Colors::Teal);
     EXPECT_EQ(ColourOf(FileTypes::Project, text, "demo"), Colors::Tomato);
     EXPECT_EQ(view.GetLexer(), FileTypes::Project);
-    EXPECT_EQ(FileTypes::CommandOf(FileTypes::FromExtension(".prj")), 0);
 }
 
 TEST_F(ConfigureTest, ALanguageWithoutABlockShowsEverythingInTheDefaultColours) {

@@ -5,45 +5,28 @@
 #include "language/FileTypes.h"
 #include "resources/resource.h"
 
-namespace {
-
-TEST(FileTypes, ExtensionsCompareWithoutRegardToCase) {
-    EXPECT_EQ(FileTypes::FromExtension(".Cpp"), 3);
-    EXPECT_EQ(FileTypes::FromExtension(".CPP"), 3);
-    EXPECT_EQ(FileTypes::FromExtension(".cpp"), 3);
-    EXPECT_EQ(FileTypes::FromExtension(".hsp"), 300);
-    EXPECT_EQ(FileTypes::FromExtension(".As"), 300);
-    EXPECT_EQ(FileTypes::FromExtension(".properties"), 9);
+TEST(FileTypes, ExtensionsCompareWithoutRegardToCaseAndUnknownOnesArePlainText) {
+    const struct {
+        const char *extension;
+        int code;
+    } cases[] = {{".Cpp", 3}, {".CPP", 3}, {".c", 3}, {".As", 300}, {".properties", 9}, {".prj", 310},
+                 {".C1", 1},  {".xyz", 1}, {".", 1},  {"", 1},      {nullptr, 1}};
+    for (const auto &c : cases)
+        EXPECT_EQ(FileTypes::FromExtension(c.extension), c.code) << (c.extension ? c.extension : "(null)");
     EXPECT_EQ(Path("C:\\src\\main.Cpp").FileType(), 3);
-    EXPECT_EQ(Path("C:\\src\\a.hsp").FileType(), 300);
+    EXPECT_EQ(Path("C:\\src\\name.").FileType(), 1);
 }
 
-TEST(FileTypes, UnknownShortAndMissingExtensionsArePlainText) {
-    for (const char *extension : {".xyz", ".", "", ".C1", ".txt", ".kw", ".ct"})
-        EXPECT_EQ(FileTypes::FromExtension(extension), 1) << extension;
-    EXPECT_EQ(FileTypes::FromExtension(nullptr), 1);
-    EXPECT_EQ(Path("C:\\src\\Makefile").FileType(), 1);
-}
-
-TEST(FileTypes, ProjectFilesHaveTheirOwnCodeAndNoLanguageCommand) {
-    EXPECT_EQ(FileTypes::FromExtension(".prj"), 310);
-    EXPECT_EQ(FileTypes::CommandOf(310), 0);
-    for (int i = 0; i < FileTypes::languageCommandCount; ++i)
-        EXPECT_NE(FileTypes::CodeOfCommand(FileTypes::languageCommands[i]), 310);
-}
-
-TEST(FileTypes, EachLanguageCommandSetsTheCodeItIsCheckedFor) {
+// The check mark of a language item goes by the document's code: every command must lead back
+// to itself, and a project file, coloured as INI, checks no item.
+TEST(FileTypes, EachLanguageCommandSetsTheCodeItIsCheckedForAndProjectsHaveNone) {
     ASSERT_EQ(FileTypes::languageCommandCount, 10);
     for (int i = 0; i < FileTypes::languageCommandCount; ++i) {
         const int command = FileTypes::languageCommands[i];
-        const int code = FileTypes::CodeOfCommand(command);
-        EXPECT_NE(code, 0) << command;
-        EXPECT_EQ(FileTypes::CommandOf(code), command);
+        EXPECT_NE(FileTypes::CodeOfCommand(command), 0) << command;
+        EXPECT_EQ(FileTypes::CommandOf(FileTypes::CodeOfCommand(command)), command);
     }
     EXPECT_EQ(FileTypes::CodeOfCommand(IDM_LANGUAGE_INI), 301);
-    EXPECT_EQ(FileTypes::CodeOfCommand(IDM_LANGUAGE_VB), 8);
+    EXPECT_EQ(FileTypes::CommandOf(FileTypes::Project), 0);
     EXPECT_EQ(FileTypes::CodeOfCommand(40001), 0);
-    EXPECT_EQ(FileTypes::CommandOf(2), 0);
-}
-
 }

@@ -8,8 +8,6 @@
 
 #include "settings/LexerCommon.h"
 #include "settings/SelectableMenuItem.h"
-#include "settings/Setting.h"
-#include "settings/SystemColor.h"
 #include "settings/SystemFont.h"
 #include "SettingsFolder.h"
 
@@ -51,39 +49,18 @@ protected:
     std::unique_ptr<LexerCommon> common_;
 };
 
+// The four slots as "name/function" separated by blanks.
+std::string Slots(const ClientSlots &slots) {
+    std::string text;
+    for (const ClientSlot &slot : slots)
+        text += (text.empty() ? "" : " ") + slot.name + "/" + slot.function;
+    return text;
+}
+
 std::string Documents() {
     char documents[MAX_PATH] = "";
     SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE);
     return std::string(documents) + "\\";
-}
-
-TEST_F(CommonSection, EveryKeyTakesItsDefaultWhenTheFileHasNone) {
-    LexerCommon &c = Load(SectionXml(""));
-    EXPECT_EQ('W', c.logLevel);
-    EXPECT_EQ(Colors::Moccasin, c.tooltipBackColor);
-    EXPECT_EQ(Colors::AliceBlue, c.fontColor);
-    EXPECT_EQ(Colors::DarkSlateGray, c.tabAndSpaceFontColor);
-    EXPECT_TRUE(c.menubarVisible);
-    EXPECT_FALSE(c.alwaysTopMost);
-    EXPECT_FALSE(c.indentBySpace);
-    EXPECT_EQ(48, c.sideRulerWidth);
-    EXPECT_EQ(500, c.sideCarretSpeed);
-    EXPECT_EQ(4, c.indentSize);
-    EXPECT_TRUE(c.contextMenuItems.empty());
-    EXPECT_TRUE(c.launchTable.empty());
-}
-
-TEST_F(CommonSection, ValuesOfTheWrongKindFallBackPerKey) {
-    LexerCommon &c = Load(SectionXml(Vessary({{"indent_size", "0"}, {"side_ruler_width", "wide"},
-                                              {"side_carret_speed", "8 ms"}, {"space_visible", "Yes"},
-                                              {"back_color", "16777216"}}) +
-                                     Tamborel({{"log_level", "68"}})));
-    EXPECT_EQ(0, c.indentSize);
-    EXPECT_EQ(48, c.sideRulerWidth);
-    EXPECT_EQ(8, c.sideCarretSpeed);
-    EXPECT_TRUE(c.spaceVisible);
-    EXPECT_EQ(0u, c.backColor);
-    EXPECT_EQ('D', c.logLevel);
 }
 
 TEST_F(CommonSection, ItemListsStopAtMinusOneOrAMissingIndex) {
@@ -100,74 +77,63 @@ TEST_F(CommonSection, ItemListsStopAtMinusOneOrAMissingIndex) {
     // An id outside the selectable table becomes a separator; a text that is no number ends the list.
     EXPECT_EQ((std::vector<int>{40036, 0, 40049}), c->contextMenuItems);
     EXPECT_EQ(std::vector<int>{40009}, c->toolbarItems);
-}
 
-TEST_F(CommonSection, ItemListsAreWrittenAfresh) {
-    LexerCommon &c = Load(SectionXml(List("contextmenu", {"40036", "40041", "40042", "40043"})));
-    c.contextMenuItems = {40049, 0};
-    c.SetModified();
-    ASSERT_TRUE(c.Save());
-    LexerCommon &again = Load("");
-    EXPECT_EQ((std::vector<int>{40049, 0}), again.contextMenuItems);
-    EXPECT_EQ(std::string::npos, Read("lexer\\_common.xml").find("index_3"));
+    // Written afresh: no index of the longer list read before is left to be read back.
+    c->contextMenuItems = {40049, 0};
+    c->SetModified();
+    ASSERT_TRUE(c->Save());
+    EXPECT_EQ((std::vector<int>{40049, 0}), Load("").contextMenuItems);
 }
 
 TEST_F(CommonSection, WindowPositionIsClampedToThreeQuartersOfTheScreen) {
     ASSERT_EQ(1280, GetSystemMetrics(SM_CXSCREEN));
     ASSERT_EQ(1024, GetSystemMetrics(SM_CYSCREEN));
-    LexerCommon *c = &Load(SectionXml(Tamborel({{"initial_window_position_x", "5000"},
-                                                {"initial_window_position_y", "5000"}})));
-    EXPECT_EQ(960, c->initialWindowPositionX);
-    EXPECT_EQ(768, c->initialWindowPositionY);
-    c = &Load(SectionXml(Tamborel({{"initial_window_position_x", "-20"}, {"initial_window_position_y", "900"}})));
-    EXPECT_EQ(0, c->initialWindowPositionX);
-    EXPECT_EQ(768, c->initialWindowPositionY);
-    c = &Load(SectionXml(Tamborel({{"initial_window_position_x", "700"}, {"initial_window_position_y", "-1"}})));
-    EXPECT_EQ(700, c->initialWindowPositionX);
-    EXPECT_EQ(0, c->initialWindowPositionY);
-}
-
-TEST_F(CommonSection, FontSizesSnapToWhatTheFaceOffers) {
-    struct Case {
-        const char *size;
-        int expected;
-    } cases[] = {{"13", 12}, {"7", 9}, {"20", 16}, {"12", 12}, {"0", 9}, {"-3", 9}};
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.size);
-        LexerCommon &common = Load(SectionXml(Vessary({{"font_face", "Raster"}, {"font_size", c.size}}) +
-                                              Tamborel({{"documentview_font_face", "Raster"},
-                                                        {"documentview_font_size", c.size}})));
-        EXPECT_STREQ("Raster", common.fontFace);
-        EXPECT_EQ(c.expected, common.fontSize);
-        EXPECT_EQ(c.expected, common.documentviewFontSize);
+    const struct {
+        const char *x, *y;
+        int fixedX, fixedY;
+    } cases[] = {{"5000", "5000", 960, 768}, {"-20", "900", 0, 768}, {"700", "-1", 700, 0}};
+    for (const auto &c : cases) {
+        LexerCommon &common = Load(SectionXml(Tamborel({{"initial_window_position_x", c.x}, {"initial_window_position_y", c.y}})));
+        EXPECT_EQ(c.fixedX, common.initialWindowPositionX) << c.x;
+        EXPECT_EQ(c.fixedY, common.initialWindowPositionY) << c.y;
     }
 }
 
+TEST_F(CommonSection, FontSizesSnapToWhatTheFaceOffers) {
+    const struct {
+        const char *size;
+        int expected;
+    } cases[] = {{"13", 12}, {"7", 9}, {"20", 16}, {"12", 12}, {"0", 9}};
+    for (const auto &c : cases) {
+        LexerCommon &common = Load(SectionXml(Vessary({{"font_face", "Raster"}, {"font_size", c.size}}) +
+                                              Tamborel({{"documentview_font_face", "Raster"}, {"documentview_font_size", c.size}})));
+        EXPECT_STREQ("Raster", common.fontFace);
+        EXPECT_EQ(c.expected, common.fontSize) << c.size;
+        EXPECT_EQ(c.expected, common.documentviewFontSize) << c.size;
+    }
+}
+
+// The fallbacks in their order, else the table's first face; with no faces at all, the name stays.
 TEST_F(CommonSection, AFaceTheSystemLacksIsReplaced) {
-    // The fallbacks in their order, else the table's first face.
-    LexerCommon *c = &Load(SectionXml(Vessary({{"font_face", "Gone"}, {"font_size", "40"}}) +
-                                      Tamborel({{"documentview_font_face", "raster"}})));
-    EXPECT_STREQ("ＭＳ ゴシック", c->fontFace);
-    EXPECT_EQ(32, c->fontSize);
-    EXPECT_STREQ("ＭＳ ゴシック", c->documentviewFontFace);
-
-    c = &Load(SectionXml(Vessary({{"font_face", "Gone"}})),
-             {{"Raster", {9, 12}}, {"ＭＳ 明朝", Range(8, 32)}, {"FixedSys", {10}}});
-    EXPECT_STREQ("FixedSys", c->fontFace);
-    EXPECT_EQ(10, c->fontSize);
-
-    c = &Load(SectionXml(Vessary({{"font_face", "Gone"}, {"font_size", "11"}})), {{"IPA明朝", Range(8, 32)}});
-    EXPECT_STREQ("IPA明朝", c->fontFace);
-    EXPECT_EQ(11, c->fontSize);
-
+    const struct {
+        std::vector<SystemFontData> fonts;
+        const char *face;
+        int size;
+    } cases[] = {{DefaultFonts(), "ＭＳ ゴシック", 32},
+                 {{{"Raster", {9, 12}}, {"ＭＳ 明朝", Range(8, 32)}, {"FixedSys", {10}}}, "FixedSys", 10},
+                 {{}, "Gone", 40},
+                 {{{"IPA明朝", Range(8, 32)}}, "IPA明朝", 32}};
+    for (const auto &c : cases) {
+        LexerCommon &common = Load(SectionXml(Vessary({{"font_face", "Gone"}, {"font_size", "40"}}) +
+                                              Tamborel({{"documentview_font_face", "raster"}})), c.fonts);
+        EXPECT_STREQ(c.face, common.fontFace);
+        EXPECT_EQ(c.size, common.fontSize) << c.face;
+    }
+    EXPECT_STREQ("IPA明朝", common_->documentviewFontFace);
     // The replacement is what a later save writes.
-    c->SetModified();
-    ASSERT_TRUE(c->Save());
-    EXPECT_NE(std::string::npos, Read("lexer\\_common.xml").find(">IPA明朝<"));
-
-    c = &Load(SectionXml(Vessary({{"font_face", "Gone"}, {"font_size", "11"}})), {});
-    EXPECT_STREQ("Gone", c->fontFace);
-    EXPECT_EQ(11, c->fontSize);
+    common_->SetModified();
+    ASSERT_TRUE(common_->Save());
+    EXPECT_NE(std::string::npos, Read("lexer\\_common.xml").find("<property id=\"font_face\">IPA明朝<"));
 }
 
 TEST_F(CommonSection, DefaultDirectoryMustBeAnExistingFolder) {
@@ -195,13 +161,7 @@ TEST_F(CommonSection, LaunchTableAndClientBindingsRoundTrip) {
     EXPECT_EQ("", c.launchTable["txt"]);
     EXPECT_EQ("play.exe", c.launchTable["wav"]);
     ASSERT_EQ(1u, c.clientBindings.size());
-    const ClientSlots &slots = c.clientBindings["hsp"];
-    EXPECT_EQ("a", slots[0].name);
-    EXPECT_EQ("b", slots[0].function);
-    EXPECT_EQ("client", slots[1].name);
-    EXPECT_EQ("run", slots[1].function);
-    EXPECT_EQ("x", slots[2].name);
-    EXPECT_EQ("", slots[3].name);
+    EXPECT_EQ("a/b client/run x/y /", Slots(c.clientBindings["hsp"]));
 
     c.launchTable.erase("wav");
     c.clientBindings["*"][3] = {"all", "fn"};
@@ -211,10 +171,8 @@ TEST_F(CommonSection, LaunchTableAndClientBindingsRoundTrip) {
     LexerCommon &again = Load("");
     EXPECT_EQ(launchTable, again.launchTable);
     ASSERT_EQ(2u, again.clientBindings.size());
-    EXPECT_EQ("all", again.clientBindings["*"][3].name);
-    EXPECT_EQ("fn", again.clientBindings["*"][3].function);
-    EXPECT_EQ("run", again.clientBindings["hsp"][1].function);
-    EXPECT_EQ("x", again.clientBindings["hsp"][2].name);
+    EXPECT_EQ("/ / / all/fn", Slots(again.clientBindings["*"]));
+    EXPECT_EQ("a/b client/run x/y /", Slots(again.clientBindings["hsp"]));
 }
 
 }

@@ -112,6 +112,19 @@ void Write(const std::string &path, const std::string &bytes) {
 
 bool Exists(const std::string &path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+size_t Count(const std::string &pattern) {
+    size_t count = 0;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    do
+        count += !(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return count;
+}
+
 const std::string &ProgramFolder() { return programFolder; }
 
 void SetProgramFolder(const std::string &folder) { programFolder = folder; }

@@ -17,6 +17,8 @@ void CopyProgram(const std::string &target, bool exe);
 std::string Read(const std::string &path);
 void Write(const std::string &path, const std::string &bytes);
 bool Exists(const std::string &path);
+// How many files match a pattern such as folder + "*.tmp".
+size_t Count(const std::string &pattern);
 
 // The scratch program directory the test main prepared and pointed the program at.
 const std::string &ProgramFolder();

@@ -30,13 +30,8 @@ TEST(IniLexer, CommentsSectionsKeysSeparatorsAndValues) {
     const std::string styles = "111111" "00" "222222" "00" "3333345555" "00" "00111111" "00" "00000" "00";
     EXPECT_EQ(Colour(edit, VSLEX_INI, text), styles);
     EXPECT_EQ(Colour(edit, VSLEX_PROJECT, text), styles);
-}
-
-TEST(IniLexer, ASectionEndsAtItsBracketNotAtATrailByte) {
-    EditControl edit;
-    // "評" is 0x95 0x5D: its second byte is "]".
-    const std::string text = "[評価]x\r\n[open\r\nk=v";
-    EXPECT_EQ(Colour(edit, VSLEX_INI, text), "222222" "0" "00" "22222" "00" "345");
+    // A section ends at its bracket, not at a trail byte: "評" is 0x95 0x5D, its second byte "]".
+    EXPECT_EQ(Colour(edit, VSLEX_INI, "[評価]x\r\n[open\r\nk=v"), "222222" "0" "00" "22222" "00" "345");
 }
 
 TEST(CsvLexer, FieldsAlternateAndAQuotedFieldHoldsCommasBreaksAndQuotes) {
@@ -47,10 +42,7 @@ TEST(CsvLexer, FieldsAlternateAndAQuotedFieldHoldsCommasBreaksAndQuotes) {
         "00000" "0" "2" "1" "22"
         "000000" "2" "1";
     EXPECT_EQ(Colour(edit, VSLEX_CSV, text), styles);
-}
-
-TEST(CsvLexer, AQuoteInsideAnUnquotedFieldIsPlainText) {
-    EditControl edit;
+    // A quote inside an unquoted field is plain text.
     EXPECT_EQ(Colour(edit, VSLEX_CSV, "ab\"c,d\n"), "0000" "2" "1" "2");
 }
 
@@ -74,16 +66,11 @@ TEST(CsvLexer, ClosingTheQuoteOnAnEarlierLineRestylesTheLinesAfterIt) {
     EXPECT_EQ(StyleDigits(edit), "000" "22" "0" "2" "1" "22" "0" "2" "1");
 }
 
-TEST(TsvLexer, FieldsAlternateBetweenOddAndEven) {
+// "ソ" (0x83 0x5C) and "表" (0x95 0x5C) end in a backslash, "ー" (0x81 0x5B) in "[".
+TEST(OwnLexers, TsvFieldsAlternateAndDoubleByteTextKeepsOneStylePerCharacter) {
     EditControl edit;
     EXPECT_EQ(Colour(edit, VSLEX_TSV, "a\tbb\tc\r\nd\t\"e,f\""), "00" "222" "0" "00" "00" "22222");
-}
-
-TEST(OwnLexers, DoubleByteTextKeepsOneStylePerCharacter) {
-    EditControl edit;
-    // "ソ" (0x83 0x5C) and "表" (0x95 0x5C) end in a backslash, "ー" (0x81 0x5B) in "[".
-    const std::string text = "ソ表,ー\r\n";
-    EXPECT_EQ(Colour(edit, VSLEX_CSV, text), "0000" "2" "11" "22");
+    EXPECT_EQ(Colour(edit, VSLEX_CSV, "ソ表,ー\r\n"), "0000" "2" "11" "22");
     EXPECT_EQ(Colour(edit, VSLEX_INI, "k=ソー\r\n"), "3" "4" "5555" "00");
 }
 
