@@ -20,6 +20,14 @@
 namespace {
 
 const int minimumWidth = 330;
+
+// A tool bar or status bar places and sizes itself on WM_SIZE; its height is what it took.
+int SizeBar(HWND bar) {
+    SendMessageA(bar, WM_SIZE, 0, 0);
+    RECT rect;
+    GetWindowRect(bar, &rect);
+    return rect.bottom - rect.top;
+}
 const UINT timerPeriod = 250;
 const int statusFontHeight = 12;
 
@@ -120,10 +128,7 @@ void MainFrameWindow::Layout() {
     const LexerCommon &common = Common();
     int top = 0;
     if (common.toolbarVisible) {
-        SendMessageA(toolBar_.GetHandle(), WM_SIZE, 0, 0);
-        RECT rect;
-        GetWindowRect(toolBar_.GetHandle(), &rect);
-        top = rect.bottom - rect.top;
+        top = SizeBar(toolBar_.GetHandle());
         toolBar_.UpdateToolRects();
     }
     const int fieldHeight = GetSystemMetrics(SM_CYMENU);
@@ -132,10 +137,7 @@ void MainFrameWindow::Layout() {
 
     int bottom = 0;
     if (common.statusbarVisible) {
-        SendMessageA(statusBar_.GetHandle(), WM_SIZE, 0, 0);
-        RECT rect;
-        GetWindowRect(statusBar_.GetHandle(), &rect);
-        bottom = rect.bottom - rect.top;
+        bottom = SizeBar(statusBar_.GetHandle());
         statusBar_.SetPartsFor(width);
     }
 
