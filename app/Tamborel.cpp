@@ -9,7 +9,7 @@
 #include "framework/Desktop.h"
 #include "framework/Exception.h"
 #include "framework/ProgramDirectory.h"
-#include "hsp/Hsp.h"
+#include "hsp/HspCommands.h"
 #include "log/Logger.h"
 #include "resources/resource.h"
 #include "settings/LexerCommon.h"
@@ -36,8 +36,8 @@ Tamborel::Tamborel()
 }
 
 Tamborel::~Tamborel() {
+    mainFrame_.Shutdown();
     vessary_.Unload();
-    mainFrame_.Destroy();
 }
 
 bool Tamborel::Initialize(HINSTANCE instance, HINSTANCE, const char *commandLine, int) {
@@ -51,12 +51,17 @@ bool Tamborel::Initialize(HINSTANCE instance, HINSTANCE, const char *commandLine
         return false;
     }
 
-    RegisterMainWindowClass(instance);
-    if (!mainFrame_.Create(0, MainWindowClass, "", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, nullptr, nullptr, instance, &mainFrame_))
+    if (!RegisterMainWindowClass(instance) ||
+        !mainFrame_.Create(0, MainWindowClass, "", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           CW_USEDEFAULT, nullptr, nullptr, instance, &mainFrame_)) {
+        const DWORD error = GetLastError();
+        logger_->Fatal("couldn't create the main window. err = %d", static_cast<int>(error));
+        Desktop::Get().ShowMessage(nullptr, "メインウィンドウを作成できませんでした。", programCaption, MB_ICONERROR);
         return false;
+    }
 
-    StartHsp();
+    if (HspCommands *hsp = mainFrame_.Find<HspCommands>())
+        hsp->StartUp();
 
     for (const std::string &file : SplitCommandLine(commandLine))
         mainFrame_.Open(file.c_str());
@@ -79,24 +84,6 @@ bool Tamborel::RegisterMainWindowClass(HINSTANCE instance) {
     wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MENU_MAIN);
     wc.lpszClassName = MainWindowClass;
     return RegisterClassExA(&wc) != 0;
-}
-
-void Tamborel::StartHsp() {
-    const LexerHsp &hsp = setting_->Hsp();
-    if (hsp.homePrompt) {
-        mainFrame_.ShowHspHomeDialog();
-        return;
-    }
-    if (!hsp.homeDirectory[0])
-        return;
-    const std::string compiler = std::string(hsp.homeDirectory) + "hspcmp.dll";
-    if (GetFileAttributesA(compiler.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        mainFrame_.HspCompiler().Load(compiler.c_str());
-        return;
-    }
-    logger_->Warn("%s [%s]", "couldn't find hsp compiler", compiler.c_str());
-    Desktop::Get().ShowMessage(nullptr, "ＨＳＰコンパイラが見つかりません。", programCaption, MB_ICONWARNING);
-    mainFrame_.ShowHspHomeDialog();
 }
 
 void Tamborel::PlaceWindow() {
@@ -133,9 +120,10 @@ int Tamborel::Run() {
 void Tamborel::Exit() {
     logger_->Debug("%s", "Tamborel is shutting down");
     OleUninitialize();
-    mainFrame_.HspCompiler().Unload();
+    // The windows and the parts (the HSP compiler library with them) go before the edit
+    // component: its windows' procedures live in it.
+    mainFrame_.Shutdown();
     vessary_.Unload();
-    mainFrame_.Destroy();
 }
 
 std::vector<std::string> Tamborel::SplitCommandLine(const char *commandLine) {

@@ -32,7 +32,6 @@ public:
     static std::vector<std::string> SplitCommandLine(const char *commandLine);
 
 private:
-    void StartHsp();
     void PlaceWindow();
 
     System *system_;

@@ -89,52 +89,32 @@ bool Document::ReadFile(const char *file) {
             Allocate(static_cast<Position>(size) + 1);
         std::fseek(in.get(), 0, SEEK_SET);
     }
+    // The component drops what it has no memory for and says so only in its status.
+    SetStatus(SC_STATUS_OK);
+    bool whole = true;
     for (;;) {
         const size_t got = std::fread(buffer.get(), 1, BlockSize, in.get());
         if (got == 0)
             break;
         AddText(buffer.get(), static_cast<Position>(got));
+        if (GetStatus() != SC_STATUS_OK) {
+            whole = false;
+            break;
+        }
     }
     SetUndoCollection(true);
-    return !std::ferror(in.get());
+    return whole && !std::ferror(in.get());
 }
 
-bool Document::WriteFile(const char *file) {
-    Path target(file);
-    const DWORD attributes = GetFileAttributesA(file);
-    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-        return false;
-    char temporary[MAX_PATH] = "";
-    const std::string folder = target.DirectoryPart()[0] ? target.DirectoryPart() : ".\\";
-    if (!GetTempFileNameA(folder.c_str(), "tmb", 0, temporary))
-        return false;
-    bool written = false;
-    {
-        File out(std::fopen(temporary, "wb"));
-        if (out) {
-            ConvertEols(SC_EOL_CRLF);
-            const Position length = GetLength();
-            written = true;
-            for (Position start = 0; start < length && written; start += BlockSize - 1) {
-                const Position end = start + BlockSize - 1 < length ? start + BlockSize - 1 : length;
-                const std::string piece = GetTextRange(start, end);
-                written = std::fwrite(piece.data(), 1, piece.size(), out.get()) == piece.size();
-            }
-            written = written && std::fflush(out.get()) == 0;
-            written = std::fclose(out.release()) == 0 && written;
+FileBytes::Outcome Document::WriteFile(const char *file) {
+    ConvertEols(SC_EOL_CRLF);
+    return FileBytes::Replace(file, [this](FileBytes::Sink &sink) {
+        const Position length = GetLength();
+        for (Position start = 0; start < length; start += BlockSize - 1) {
+            const Position end = start + BlockSize - 1 < length ? start + BlockSize - 1 : length;
+            if (!sink.Put(GetTextRange(start, end)))
+                return false;
         }
-    }
-    if (written) {
-        if (exists) {
-            written = ReplaceFileA(file, temporary, nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != FALSE;
-            if (written)
-                SetFileAttributesA(file, attributes);
-        } else {
-            written = MoveFileExA(temporary, file, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-        }
-    }
-    if (!written)
-        DeleteFileA(temporary);
-    return written;
+        return true;
+    });
 }

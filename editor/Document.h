@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editor/Vessary.h"
+#include "framework/FileBytes.h"
 #include "framework/Path.h"
 
 class Document : public Vessary {
@@ -43,12 +44,11 @@ public:
     void Configure();
 
     // Replaces the text with the file's bytes, read in blocks. False when the file cannot be
-    // read; the text is then whatever was read.
+    // read whole (or the component ran out of memory); the text is then a part of it only.
     bool ReadFile(const char *file);
     // Writes the text (line ends converted to CRLF first) to file without ever leaving it
-    // truncated: the bytes go to a new file in the same folder, which then replaces it, keeping
-    // its attributes. False, with the original untouched, on any failure.
-    bool WriteFile(const char *file);
+    // truncated (FileBytes::Replace).
+    FileBytes::Outcome WriteFile(const char *file);
 
     static constexpr int BlockSize = 131073;
     static int LiveCount();

@@ -79,8 +79,8 @@ void DocumentView::Remove(int index) {
     documents_.erase(documents_.begin() + index);
     for (int i = index; i < Count(); ++i)
         documents_[static_cast<size_t>(i)]->SetIndex(i);
-    if (focusedView == removed->GetHandle())
-        focusedView = nullptr;
+    if (focusedView_ == removed->GetHandle())
+        focusedView_ = nullptr;
     removed->Destroy();
 }
 
@@ -93,7 +93,7 @@ void DocumentView::DetachSplit() {
 }
 
 void DocumentView::ToggleSplit(unsigned char direction, HWND splitFrame) {
-    Document *document = At(current);
+    Document *document = At(current_);
     if (!document)
         return;
     if (SplitShowsCurrent()) {
@@ -104,11 +104,11 @@ void DocumentView::ToggleSplit(unsigned char direction, HWND splitFrame) {
     }
     if (split_.Exists()) {
         split_.SetDocPointer(nullptr);
-        splitIndex_ = current;
+        splitIndex_ = current_;
     } else {
-        if (!split_.Create(splitFrame, current, nullptr))
+        if (!split_.Create(splitFrame, current_, nullptr))
             return;
-        splitIndex_ = current;
+        splitIndex_ = current_;
     }
     split_.ResetEmpty(document->Language(), document->path.Full(), document->inProject);
     split_.SetDocPointer(document->GetDocPointer());
@@ -117,8 +117,8 @@ void DocumentView::ToggleSplit(unsigned char direction, HWND splitFrame) {
 }
 
 Document *DocumentView::ActiveView() {
-    Document *document = At(current);
-    if (SplitShowsCurrent() && (focusedView == split_.GetHandle() || split_.GetFocus()))
+    Document *document = At(current_);
+    if (SplitShowsCurrent() && (focusedView_ == split_.GetHandle() || split_.GetFocus()))
         return &split_;
     return document;
 }
@@ -134,7 +134,7 @@ void DocumentView::SetTabFont(int height, const char *face) {
 LRESULT DocumentView::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (LOWORD(wParam) == EditControlId) {
         if (HIWORD(wParam) == SCEN_SETFOCUS)
-            focusedView = reinterpret_cast<HWND>(lParam);
+            focusedView_ = reinterpret_cast<HWND>(lParam);
         return SendMessageA(frame_, WM_COMMAND, wParam, lParam);
     }
     return TabCtrl::OnCommand(wParam, lParam);
@@ -155,7 +155,7 @@ LRESULT DocumentView::OnRButtonUp(WPARAM wParam, LPARAM lParam) {
     RECT rect = GetItemRect(tab);
     POINT corner{rect.left, rect.bottom};
     ClientToScreen(GetHandle(), &corner);
-    contextIndex = tab;
+    contextIndex_ = tab;
     Menu menu;
     if (menu.Load(GetModuleHandleA(nullptr), IDR_MENU_TAB))
         menu.Track(frame_, corner.x, corner.y);
@@ -169,7 +169,7 @@ LRESULT DocumentView::OnMButtonUp(WPARAM wParam, LPARAM lParam) {
         if (tab >= 0)
             SendMessageA(frame_, CloseDocumentMessage, static_cast<WPARAM>(tab), 0);
     }
-    contextIndex = -1;
+    contextIndex_ = -1;
     return 0;
 }
 

@@ -31,17 +31,22 @@ public:
     void Remove(int index);
     void DestroyAll();
 
-    int current = 0;
+    // The current document: the one whose tab is selected.
+    int CurrentIndex() const { return current_; }
+    Document *Current() const { return At(current_); }
+    // -1 while a document is being closed and none is current yet.
+    void SetCurrentIndex(int index) { current_ = index; }
     // The tab chosen with the right mouse button; -1 after a middle click.
-    int contextIndex = -1;
-    HWND focusedView = nullptr;
+    int ContextIndex() const { return contextIndex_; }
+    // An edit view got the focus: commands go to it while it shows the current document.
+    void NoteFocus(HWND view) { focusedView_ = view; }
 
     // The split pane, while its window exists.
     Document *SplitPane() { return split_.Exists() ? &split_ : nullptr; }
     int SplitIndex() const { return splitIndex_; }
     bool SplitDirectionHorizontal() const { return splitDirection_ == 1; }
     // Whether the pane exists and shows the current document.
-    bool SplitShowsCurrent() const { return split_.Exists() && splitIndex_ == current; }
+    bool SplitShowsCurrent() const { return split_.Exists() && splitIndex_ == current_; }
     // Direction 1: the pane below; 0: at the right. The frame lays out afterwards.
     void ToggleSplit(unsigned char direction, HWND splitFrame);
     // The view the user works in: the split pane when it shows the current document and has the
@@ -61,6 +66,10 @@ public:
 
 private:
     void DetachSplit();
+
+    int current_ = 0;
+    int contextIndex_ = -1;
+    HWND focusedView_ = nullptr;
 
     std::vector<std::unique_ptr<Document>> documents_;
     Document split_;

@@ -7,17 +7,21 @@
 #include "editor/Document.h"
 #include "editor/SelectionBounds.h"
 #include "framework/ShiftJis.h"
+#include "language/KeywordTables.h"
 #include "settings/LexerCommon.h"
+#include "settings/Setting.h"
+#include "app/System.h"
+#include "vessary/VessaryMessages.h"
 
 using Position = Vessary::Position;
 
 namespace {
 
 // Styles of the HSP colouring that the call tip scan reads.
-const int hspLexer = 300;
-const int functionStyle = 5;
-const int operatorStyle = 11;
-const int commandStyle = 13;
+const int hspLexer = VSLEX_HSP;
+const int functionStyle = VSHSP_FUNCTION;
+const int operatorStyle = VSHSP_OPERATOR;
+const int commandStyle = VSHSP_COMMAND;
 // A "(" inside the arguments on the scan's stack.
 const int parenthesis = -1;
 
@@ -58,6 +62,11 @@ void CopyWord(const Vessary &view, Position start, Position end, char (&word)[64
     word[length] = '\0';
 }
 
+}
+
+TypingAids TypingAids::For(Document &document) {
+    return TypingAids(document, TypingSettings::From(System::Get().Settings().Common()),
+                      KeywordTables::Shared().CodeTips(document.inProject));
 }
 
 TypingSettings TypingSettings::From(const LexerCommon &common) {
@@ -167,11 +176,12 @@ const CodeTip *TypingAids::Lookup(const char *word) const {
     auto found = tips_.find(word);
     if (found != tips_.end())
         return &found->second;
-    // HSP names are case-insensitive; the tables hold them in lower case.
-    std::string lower(word);
-    for (char &c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+    // HSP names are case-insensitive; the tables hold them in lower case. "mes@hsp" names mes
+    // of the module hsp: the tip is the name's.
+    std::string lower = ShiftJis::LowerAscii(word);
+    const int at = ShiftJis::FindLast(lower.c_str(), static_cast<int>(lower.size()), '@');
+    if (at > 0)
+        lower.resize(static_cast<size_t>(at));
     found = tips_.find(lower);
     return found == tips_.end() ? nullptr : &found->second;
 }

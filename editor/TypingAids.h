@@ -29,6 +29,8 @@ public:
     // Call tips need the HSP colouring, so they appear in HSP documents only.
     TypingAids(Document &document, const TypingSettings &settings, const CodeTipTable &tips)
         : document_(document), settings_(settings), tips_(tips) {}
+    // With the program's settings and the document's table.
+    static TypingAids For(Document &document);
 
     // A character the user typed (SCN_CHARADDED).
     void CharAdded(int character);

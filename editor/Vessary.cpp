@@ -196,6 +196,8 @@ Vessary::Position Vessary::WordStartPosition(Position position, bool onlyWordCha
 void Vessary::Allocate(Position bytes) { Send(SCI_ALLOCATE, static_cast<uintptr_t>(bytes)); }
 
 void Vessary::SetUndoCollection(bool collect) { Send(SCI_SETUNDOCOLLECTION, collect ? 1 : 0); }
+int Vessary::GetStatus() const { return static_cast<int>(Send(SCI_GETSTATUS)); }
+void Vessary::SetStatus(int status) { Send(SCI_SETSTATUS, static_cast<uintptr_t>(status)); }
 Vessary::Position Vessary::WordEndPosition(Position position, bool onlyWordCharacters) const {
     return Send(SCI_WORDENDPOSITION, static_cast<uintptr_t>(position), onlyWordCharacters);
 }

@@ -66,6 +66,9 @@ public:
     // Room for a text of this many bytes, so that appending it grows nothing.
     void Allocate(Position bytes);
     void SetUndoCollection(bool collect);
+    // SC_STATUS_OK, or the failure (SC_STATUS_BADALLOC) the component met since it was reset.
+    int GetStatus() const;
+    void SetStatus(int status);
 
     // Caret, selection, lines.
     Position GetCurrentPos() const;

@@ -9,10 +9,15 @@
 #include <new>
 #include <string>
 
+#include "app/Report.h"
 #include "app/System.h"
+#include "frame/SidePane.h"
 #include "framework/Desktop.h"
+#include "framework/ShiftJis.h"
 #include "language/FileTypes.h"
+#include "language/KeywordTables.h"
 #include "log/Logger.h"
+#include "project/ProjectQuery.h"
 #include "resources/resource.h"
 #include "settings/LexerCommon.h"
 #include "settings/Setting.h"
@@ -37,15 +42,26 @@ const char openFilter[] =
 const char *SaveFilter() { return openFilter + sizeof "全てのファイル (*.*)" + sizeof "*.*"; }
 
 // The extension without its dot, ASCII letters in lower case.
-std::string LauncherKey(const char *extension) {
-    std::string key = extension[0] == '.' ? extension + 1 : extension;
-    for (char &c : key)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return key;
-}
+std::string LauncherKey(const char *extension) { return ShiftJis::LowerAscii(extension[0] == '.' ? extension + 1 : extension); }
 
 Logger &Log() { return System::Get().GetLogger(); }
+
+// A path as the user gave it, made absolute against the current folder and canonical, so that
+// one file always has one name (a relative name would change meaning with the current folder).
+Path AbsolutePath(const char *requested) {
+    char full[MAX_PATH] = "";
+    char canonical[MAX_PATH] = "";
+    if (!requested || !GetFullPathNameA(requested, MAX_PATH, full, nullptr))
+        lstrcpynA(full, requested ? requested : "", MAX_PATH);
+    if (!PathCanonicalizeA(canonical, full))
+        lstrcpynA(canonical, full, MAX_PATH);
+    return Path(canonical);
+}
+
+void TellCannotOpen(HWND owner, const char *message, const char *path) {
+    const std::string text = std::string(path) + "\r\n" + "このファイルを開けませんでした";
+    Tell(owner, {message, path, text.c_str(), MB_ICONERROR, ReportLevel::Warning});
+}
 
 }
 
@@ -68,24 +84,31 @@ int MainFrameWindow::NewDocument() {
     return index;
 }
 
-bool MainFrameWindow::Open(const char *requested) {
-    char canonical[MAX_PATH] = "";
-    if (!requested || !PathCanonicalizeA(canonical, requested))
-        lstrcpynA(canonical, requested ? requested : "", MAX_PATH);
-    const Path path(canonical);
+int MainFrameWindow::UntitledOrNewDocument() {
+    Document *current = Current();
+    return current && !current->IsModified() && current->IsUntitled() ? CurrentIndex() : NewDocument();
+}
 
+bool MainFrameWindow::Open(const char *requested) {
+    const Path path = AbsolutePath(requested);
     const std::string key = LauncherKey(path.Extension());
-    if (key != "prj") {
-        const auto &launchers = Common().launchTable;
-        auto launcher = launchers.find(key);
-        if (launcher == launchers.end())
-            launcher = launchers.find("*");
-        if (launcher != launchers.end()) {
-            const std::string parameters = "\"" + std::string(path.Full()) + "\"";
-            Desktop::Get().ShellOpen(GetHandle(), "open", launcher->second.c_str(), parameters.c_str(), path.DirectoryPart(),
-                                     SW_SHOWNORMAL);
-            return true;
-        }
+    if (key == "prj")
+        return OpenProjectFile(path);
+    for (Subsystem *subsystem : subsystemList_) {
+        const Subsystem::OpenResult result = subsystem->OpenFile(path);
+        if (result != Subsystem::OpenResult::NotMine)
+            return result == Subsystem::OpenResult::Opened;
+    }
+
+    const auto &launchers = Common().launchTable;
+    auto launcher = launchers.find(key);
+    if (launcher == launchers.end())
+        launcher = launchers.find("*");
+    if (launcher != launchers.end()) {
+        const std::string parameters = "\"" + std::string(path.Full()) + "\"";
+        Desktop::Get().ShellOpen(GetHandle(), "open", launcher->second.c_str(), parameters.c_str(), path.DirectoryPart(),
+                                 SW_SHOWNORMAL);
+        return true;
     }
 
     const int open = documents_.IndexOfPath(path.Full());
@@ -96,26 +119,33 @@ bool MainFrameWindow::Open(const char *requested) {
 
     FILE *probe = std::fopen(path.Full(), "rb");
     if (!probe) {
-        Log().Warn("%s [%s]", "couldn't open file.", path.Full());
-        const std::string text = std::string(path.Full()) + "\r\n" + "このファイルを開けませんでした";
-        Ask(GetHandle(), text.c_str(), MB_ICONERROR);
+        TellCannotOpen(GetHandle(), "couldn't open file.", path.Full());
         return false;
     }
     std::fclose(probe);
 
-    Document *current = Current();
-    int index = current && !current->IsModified() && current->IsUntitled() ? documents_.current : NewDocument();
+    const int before = CurrentIndex();
+    const int index = UntitledOrNewDocument();
+    const bool reused = index == before;
     Document *document = documents_.At(index);
     if (!document)
         return false;
     document->path = path;
     SetCurrentDirectoryA(path.DirectoryPart());
-    document->inProject = false;
+    const ProjectQuery *project = Find<ProjectQuery>();
+    document->inProject = project && project->ContainsFile(path.Full());
     document->Configure();
     if (!document->ReadFile(path.Full())) {
-        Log().Warn("%s [%s]", "couldn't read file.", path.Full());
-        const std::string text = std::string(path.Full()) + "\r\n" + "このファイルを開けませんでした";
-        Ask(GetHandle(), text.c_str(), MB_ICONERROR);
+        // Part of a file must never pass for the file: a save would cut it short.
+        TellCannotOpen(GetHandle(), "couldn't read file.", path.Full());
+        if (reused) {
+            document->ResetEmpty(FileTypes::Hsp, Common().defaultDirectory);
+            RefreshDocumentTexts(index);
+        } else {
+            document->SetModified(false);
+            Close(index);
+        }
+        return false;
     }
     Select(index);
     document->GotoPos(0);
@@ -124,6 +154,36 @@ bool MainFrameWindow::Open(const char *requested) {
     document->SetModified(false);
     RefreshDocumentTexts(index);
     return true;
+}
+
+bool MainFrameWindow::OpenProjectFile(const Path &path) {
+    ProjectQuery *project = Find<ProjectQuery>();
+    if (!project || !project->OpenProject(path.Full()))
+        return false;
+    const std::string startup = project->StartupFile();
+    if (startup.empty() || GetFileAttributesA(startup.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return true;
+    if (Path(startup.c_str()).FileType() == FileTypes::Project)
+        return true;
+    Open(startup.c_str());
+    return true;
+}
+
+void MainFrameWindow::RefreshProjectMembership() {
+    const ProjectQuery *project = Find<ProjectQuery>();
+    for (int i = 0; i < documents_.Count(); ++i) {
+        Document *document = documents_.At(i);
+        if (document->IsUntitled() || GetFileAttributesA(document->path.Full()) == INVALID_FILE_ATTRIBUTES)
+            continue;
+        document->inProject = project && project->ContainsFile(document->path.Full());
+        document->Configure();
+    }
+    if (Document *pane = documents_.SplitPane()) {
+        if (Document *shown = documents_.At(documents_.SplitIndex()))
+            pane->inProject = shown->inProject;
+        pane->Configure();
+    }
+    RefreshTitle();
 }
 
 bool MainFrameWindow::Reload(int index) {
@@ -144,18 +204,25 @@ bool MainFrameWindow::Reload(int index) {
     if (Open(kept.Full()))
         return true;
     // The file is gone or unreadable: the text stays, and so does the name it belongs to.
-    document->path = kept;
-    document->SetModified(wasModified);
-    RefreshDocumentTexts(index);
+    if (Document *still = documents_.At(index)) {
+        still->path = kept;
+        still->SetModified(wasModified);
+        RefreshDocumentTexts(index);
+    }
     return false;
 }
 
 bool MainFrameWindow::WriteDocument(Document &document, const char *path) {
-    if (document.WriteFile(path))
+    const FileBytes::Outcome outcome = document.WriteFile(path);
+    if (outcome.saved)
         return true;
-    Log().Warn("%s [%s]", "couldn't save file. failed to open file as wb mode.", path);
-    const std::string text = std::string(path) + "\r\n" + "このファイルに保存できませんでした";
-    Ask(GetHandle(), text.c_str(), MB_ICONERROR);
+    std::string text = std::string(path) + "\r\n" + "このファイルに保存できませんでした";
+    if (!outcome.kept.empty())
+        text += std::string("\r\n") + "保存した内容は次のファイルに残っています：" + "\r\n" + outcome.kept;
+    Tell(GetHandle(), {"couldn't save file. failed to open file as wb mode.", path, text.c_str(), MB_ICONERROR,
+                       ReportLevel::Warning});
+    if (!outcome.kept.empty())
+        Log().Warn("%s [%s]", "the saved text was left in", outcome.kept.c_str());
     return false;
 }
 
@@ -190,7 +257,7 @@ bool MainFrameWindow::SaveAs(int index) {
     request.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
     if (!Desktop::Get().SaveFileDialog(request))
         return false;
-    document->path.Set(file);
+    document->path = AbsolutePath(file);
     RefreshDocumentTexts(index);
     document->Configure();
     if (Document *pane = documents_.SplitPane(); pane && documents_.SplitIndex() == index) {
@@ -201,7 +268,7 @@ bool MainFrameWindow::SaveAs(int index) {
         return false;
     document->SetSavePoint();
     RefreshDocumentTexts(index);
-    if (index == documents_.current) {
+    if (index == CurrentIndex()) {
         SetCurrentDirectoryA(document->path.DirectoryPart());
         pathField_.SetText(document->path.Full());
     }
@@ -226,7 +293,7 @@ bool MainFrameWindow::Close(int index) {
         Select(0);
         return true;
     }
-    const int current = documents_.current;
+    const int current = CurrentIndex();
     documents_.Remove(index);
     documents_.DeleteItem(index);
     int next = current;
@@ -234,7 +301,7 @@ bool MainFrameWindow::Close(int index) {
         next = current - 1;
     else if (index == current)
         next = index < documents_.Count() ? index : documents_.Count() - 1;
-    documents_.current = -1;
+    documents_.SetCurrentIndex(-1);
     HMENU list = menuBar_.Submenu(MainMenuBar::DocumentList);
     DeleteMenu(list, IDM_DOCUMENT_FIRST + documents_.Count(), MF_BYCOMMAND);
     RebuildDocumentMenu();
@@ -244,18 +311,18 @@ bool MainFrameWindow::Close(int index) {
 
 bool MainFrameWindow::CloseAll() {
     while (documents_.Count() > 1) {
-        if (!Close(documents_.current))
+        if (!Close(CurrentIndex()))
             return false;
     }
-    return Close(documents_.current);
+    return Close(CurrentIndex());
 }
 
 void MainFrameWindow::Select(int index) {
     Document *document = documents_.At(index);
     if (!document)
         return;
-    const int previous = documents_.current;
-    documents_.current = index;
+    const int previous = CurrentIndex();
+    documents_.SetCurrentIndex(index);
     documents_.SetCurSel(index);
     Layout();
     RefreshTitle();
@@ -287,7 +354,7 @@ void MainFrameWindow::RefreshDocumentTexts(int index) {
     documents_.SetItemText(index, document->TabText().c_str());
     ModifyMenuA(menuBar_.Submenu(MainMenuBar::DocumentList), IDM_DOCUMENT_FIRST + index, MF_BYCOMMAND | MF_STRING,
                 IDM_DOCUMENT_FIRST + index, document->MenuText().c_str());
-    if (index == documents_.current)
+    if (index == CurrentIndex())
         RefreshTitle();
 }
 
@@ -299,8 +366,15 @@ void MainFrameWindow::RebuildDocumentMenu() {
 }
 
 void MainFrameWindow::RefreshTitle() {
-    if (Document *document = Current())
-        SetWindowTextA(GetHandle(), document->Title(nullptr).c_str());
+    Document *document = Current();
+    if (!document)
+        return;
+    // The project's name leads while its pane is shown and the named document belongs to it.
+    const ProjectQuery *project = Find<ProjectQuery>();
+    std::string name;
+    if (project && project->PaneShown() && !document->IsUntitled() && project->ContainsFile(document->path.Full()))
+        name = project->ProjectName();
+    SetWindowTextA(GetHandle(), document->Title(name.c_str()).c_str());
 }
 
 void MainFrameWindow::ShowOpenDialog() {
@@ -323,7 +397,7 @@ void MainFrameWindow::ShowOpenDialog() {
         return;
     }
     std::string folder = first;
-    if (!folder.empty() && folder.back() != '\\')
+    if (!ShiftJis::EndsWithSeparator(folder))
         folder += '\\';
     for (; *next; next += std::strlen(next) + 1)
         Open((folder + next).c_str());

@@ -1,16 +1,13 @@
 #include "frame/MainFrameWindow.h"
 
-#include <cstdio>
-
 #include "Scintilla.h"
 
 #include "app/System.h"
 #include "editor/EditControlId.h"
 #include "editor/TypingAids.h"
-#include "frame/DialogTable.h"
-#include "framework/DialogManager.h"
-#include "hsp/Hsp.h"
-#include "language/KeywordTables.h"
+#include "frame/CommandState.h"
+#include "frame/SidePane.h"
+#include "frame/Subsystems.h"
 #include "log/Logger.h"
 #include "resources/resource.h"
 #include "settings/LexerCommon.h"
@@ -20,6 +17,8 @@
 namespace {
 
 const int minimumWidth = 330;
+const UINT timerPeriod = 250;
+const int statusFontHeight = 12;
 
 // A tool bar or status bar places and sizes itself on WM_SIZE; its height is what it took.
 int SizeBar(HWND bar) {
@@ -28,18 +27,27 @@ int SizeBar(HWND bar) {
     GetWindowRect(bar, &rect);
     return rect.bottom - rect.top;
 }
-const UINT timerPeriod = 250;
-const int statusFontHeight = 12;
+
+void Place(HWND window, const RECT &area) {
+    MoveWindow(window, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
+}
 
 }
 
-MainFrameWindow::MainFrameWindow()
-    : hsp_(std::make_unique<Hsp>(&System::Get().GetLogger())),
-      dialogs_(std::make_unique<DialogManager>(dialogTable, dialogTableSize)) {}
+MainFrameWindow::MainFrameWindow() {
+    subsystems_ = MakeSubsystems(*this);
+    for (auto &subsystem : subsystems_)
+        subsystemList_.push_back(subsystem.get());
+}
 
-MainFrameWindow::~MainFrameWindow() {
+MainFrameWindow::~MainFrameWindow() { Shutdown(); }
+
+void MainFrameWindow::Shutdown() {
+    dialogs_.CloseModeless();
     documents_.Destroy();
     Destroy();
+    subsystemList_.clear();
+    subsystems_.clear();
 }
 
 LexerCommon &MainFrameWindow::Common() { return System::Get().Settings().Common(); }
@@ -54,8 +62,10 @@ LRESULT MainFrameWindow::OnCreate(WPARAM, LPARAM) {
     }
     RebuildCustomizedItems();
     ApplyVisibility();
-    // Client programs come with their own part of the program; with none, their popup is off.
+    // With no part offering client programs, their popup stays off.
     menuBar_.EnablePopup(MainMenuBar::Client, false);
+    for (Subsystem *subsystem : subsystemList_)
+        subsystem->OnFrameCreated();
     timer_ = SetTimer(GetHandle(), StatusTimerId, timerPeriod, nullptr);
     DrawMenuBar(GetHandle());
     return 0;
@@ -115,36 +125,72 @@ void MainFrameWindow::ApplyVisibility() {
     menuBar_.CheckItem(IDM_VIEW_TOPMOST, common.alwaysTopMost);
 }
 
+void MainFrameWindow::ApplySettings() {
+    for (int i = 0; i < documents_.Count(); ++i)
+        documents_.At(i)->Configure();
+    if (Document *pane = documents_.SplitPane())
+        pane->Configure();
+    RebuildCustomizedItems();
+    ApplyVisibility();
+    Layout();
+}
+
 void MainFrameWindow::Layout() {
     HWND frame = GetHandle();
     if (!frame || !documents_.GetHandle())
         return;
     RECT client;
     GetClientRect(frame, &client);
-    const int width = client.right;
-    const int height = client.bottom;
+    int top = LayoutPathField(LayoutToolBar(0, client.right), client.right);
+    const int bottom = LayoutStatusBar(client.bottom, client.right);
+    if (bottom < top)
+        top = bottom;
+    const int left = LayoutSidePane(top, bottom);
+    LayoutDocuments(RECT{left, top, client.right > left ? client.right : left, bottom});
+    InvalidateRect(frame, nullptr, TRUE);
+}
 
-    // The settings say what is shown: while the frame itself is hidden its children count as hidden.
-    const LexerCommon &common = Common();
-    int top = 0;
-    if (common.toolbarVisible) {
-        top = SizeBar(toolBar_.GetHandle());
-        toolBar_.UpdateToolRects();
+// The settings say what is shown: while the frame itself is hidden its children count as hidden.
+int MainFrameWindow::LayoutToolBar(int top, int) {
+    if (!Common().toolbarVisible)
+        return top;
+    const int height = SizeBar(toolBar_.GetHandle());
+    toolBar_.UpdateToolRects();
+    return top + height;
+}
+
+int MainFrameWindow::LayoutPathField(int top, int width) {
+    const int height = GetSystemMetrics(SM_CYMENU);
+    MoveWindow(pathField_.GetHandle(), 0, top, width, height, TRUE);
+    return top + height;
+}
+
+int MainFrameWindow::LayoutStatusBar(int bottom, int width) {
+    if (!Common().statusbarVisible)
+        return bottom;
+    const int height = SizeBar(statusBar_.GetHandle());
+    statusBar_.SetPartsFor(width);
+    return bottom - height;
+}
+
+int MainFrameWindow::LayoutSidePane(int top, int bottom) {
+    SidePane *pane = Pane();
+    if (!pane)
+        return 0;
+    if (!pane->PaneShown()) {
+        pane->HidePane();
+        return 0;
     }
-    const int fieldHeight = GetSystemMetrics(SM_CYMENU);
-    MoveWindow(pathField_.GetHandle(), 0, top, width, fieldHeight, TRUE);
-    top += fieldHeight;
+    const int width = pane->PaneWidth() > SidePane::MinimumWidth ? pane->PaneWidth() : SidePane::MinimumWidth;
+    pane->PlacePane(0, top, width, bottom - top, Common().toolbarVisible);
+    return width;
+}
 
-    int bottom = 0;
-    if (common.statusbarVisible) {
-        bottom = SizeBar(statusBar_.GetHandle());
-        statusBar_.SetPartsFor(width);
-    }
+SidePane *MainFrameWindow::Pane() const { return Find<SidePane>(); }
 
-    const int paneWidth = 0;
-    const int viewHeight = height - top - bottom > 0 ? height - top - bottom : 0;
-    MoveWindow(documents_.GetHandle(), paneWidth, top, width - paneWidth, viewHeight, TRUE);
-    RECT display{0, 0, width - paneWidth, viewHeight};
+void MainFrameWindow::LayoutDocuments(const RECT &area) {
+    Place(documents_.GetHandle(), area);
+    RECT display{0, 0, area.right - area.left, area.bottom - area.top};
     documents_.AdjustRect(false, display);
     if (display.right < display.left)
         display.right = display.left;
@@ -155,29 +201,24 @@ void MainFrameWindow::Layout() {
     if (documents_.SplitShowsCurrent()) {
         RECT pane = display;
         if (documents_.SplitDirectionHorizontal()) {
-            const int half = (display.bottom - display.top) / 2;
-            documentArea.bottom = display.top + half;
+            documentArea.bottom = display.top + (display.bottom - display.top) / 2;
             pane.top = documentArea.bottom;
         } else {
-            const int half = (display.right - display.left) / 2;
-            documentArea.right = display.left + half;
+            documentArea.right = display.left + (display.right - display.left) / 2;
             pane.left = documentArea.right;
         }
         // The pane's frame is a child of the main window: tab coordinates move by the tab's origin.
-        MoveWindow(splitFrame_.GetHandle(), pane.left + paneWidth, pane.top + top, pane.right - pane.left,
-                   pane.bottom - pane.top, TRUE);
+        Place(splitFrame_.GetHandle(), RECT{pane.left + area.left, pane.top + area.top, pane.right + area.left, pane.bottom + area.top});
         splitFrame_.Show(SW_SHOW);
         SetWindowPos(splitFrame_.GetHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         Document *paneView = documents_.SplitPane();
-        MoveWindow(paneView->GetHandle(), 0, 0, pane.right - pane.left, pane.bottom - pane.top, TRUE);
+        Place(paneView->GetHandle(), RECT{0, 0, pane.right - pane.left, pane.bottom - pane.top});
         paneView->Show(SW_SHOW);
     } else {
         splitFrame_.Show(SW_HIDE);
     }
     if (Document *current = Current())
-        MoveWindow(current->GetHandle(), documentArea.left, documentArea.top, documentArea.right - documentArea.left,
-                   documentArea.bottom - documentArea.top, TRUE);
-    InvalidateRect(frame, nullptr, TRUE);
+        Place(current->GetHandle(), documentArea);
 }
 
 LRESULT MainFrameWindow::OnSize(WPARAM wParam, LPARAM lParam) {
@@ -283,29 +324,33 @@ void MainFrameWindow::OnEditNotification(Document &view, const SCNotification &n
             RefreshStatus();
         break;
     case SCN_CHARADDED:
-        TypingAidsFor(view).CharAdded(notification.ch);
+        TypingAids::For(view).CharAdded(notification.ch);
         break;
     case SCN_UPDATEUI:
-        TypingAidsFor(view).UpdateUi();
+        TypingAids::For(view).UpdateUi();
         RefreshStatus();
         break;
     case SCN_DWELLSTART: {
         // Only while the mouse is over this view, not over a window on top of it.
         POINT cursor;
         if (GetCursorPos(&cursor) && WindowFromPoint(cursor) == view.GetHandle())
-            TypingAidsFor(view).DwellStart(notification.position);
+            TypingAids::For(view).DwellStart(notification.position);
         break;
     }
     case SCN_DWELLEND:
-        TypingAidsFor(view).DwellEnd();
+        TypingAids::For(view).DwellEnd();
         break;
     default:
         break;
     }
 }
 
-TypingAids MainFrameWindow::TypingAidsFor(Document &view) {
-    return TypingAids(view, TypingSettings::From(Common()), KeywordTables::Shared().CodeTips(view.inProject));
+LRESULT MainFrameWindow::OnUserMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    for (Subsystem *subsystem : subsystemList_)
+        if (subsystem->OnFrameMessage(message, wParam, lParam, result))
+            return result;
+    return OverlappedWindow::OnUserMessage(message, wParam, lParam);
 }
 
 LRESULT MainFrameWindow::OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -317,6 +362,10 @@ LRESULT MainFrameWindow::OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam
         RefreshTitle();
         return 0;
     }
+    LRESULT result = 0;
+    for (Subsystem *subsystem : subsystemList_)
+        if (subsystem->OnFrameMessage(message, wParam, lParam, result))
+            return result;
     return OverlappedWindow::OnAppMessage(message, wParam, lParam);
 }
 
@@ -346,6 +395,9 @@ LRESULT MainFrameWindow::OnClose(WPARAM, LPARAM) {
     }
     StoreWindowPlacement();
     ShowWindow(GetHandle(), SW_HIDE);
+    for (Subsystem *subsystem : subsystemList_)
+        subsystem->OnFrameClosing();
+    dialogs_.CloseModeless();
     documents_.DestroyAll();
     Destroy();
     return 0;
@@ -356,22 +408,15 @@ LRESULT MainFrameWindow::OnDestroy(WPARAM wParam, LPARAM lParam) {
     return OverlappedWindow::OnDestroy(wParam, lParam);
 }
 
-void MainFrameWindow::ShowHspHomeDialog() { dialogs_->Open(IDD_HSP_HOME, true, GetHandle(), this); }
-
-HWND MainFrameWindow::ActiveModelessDialog() const { return dialogs_->ActiveModeless(); }
-
 void MainFrameWindow::RefreshStatus() {
-    Document *document = Current();
     Document *view = ActiveView();
-    if (!document || !view)
+    if (!Current() || !view)
         return;
-    toolBar_.EnableButton(IDM_SAVE, document->IsModified() || document->IsUntitled());
-    toolBar_.EnableButton(IDM_UNDO, view->CanUndo());
-    toolBar_.EnableButton(IDM_REDO, view->CanRedo());
-    const bool selection = view->GetSelectionStart() != view->GetSelectionEnd();
-    toolBar_.EnableButton(IDM_CUT, selection);
-    toolBar_.EnableButton(IDM_COPY, selection);
-    toolBar_.EnableButton(IDM_PASTE, view->CanPaste());
+    CommandState state(Current(), view, false);
+    UpdateFrameState(state);
+    for (Subsystem *subsystem : subsystemList_)
+        subsystem->UpdateCommandState(state);
+    state.ApplyToToolBar(toolBar_);
     statusBar_.ShowPosition(*view);
 }
 

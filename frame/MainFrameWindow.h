@@ -1,28 +1,30 @@
-// The program's top-level window and hub: it owns the documents, the panes, the HSP compiler
-// library and the dialogs, lays them out, and turns every command, notification and private
-// message into a call into the part that owns it.
+// The program's top-level window and hub: it owns the documents, the bars, the dialogs and the
+// program's parts (Subsystem), lays them out, and hands every command, notification and private
+// message to the part that owns it. The parts see it as a Workbench.
 #pragma once
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "editor/DocumentView.h"
 #include "editor/SplitFrameWindow.h"
 #include "frame/MainMenuBar.h"
 #include "frame/MainStatusBar.h"
 #include "frame/MainToolBar.h"
+#include "frame/Workbench.h"
+#include "framework/CommandTable.h"
+#include "framework/DialogManager.h"
 #include "framework/EditBox.h"
 #include "framework/Font.h"
 #include "framework/OverlappedWindow.h"
 
-class DialogManager;
-class Hsp;
+class CommandState;
 class LexerCommon;
+class SidePane;
 struct SCNotification;
 
-class TypingAids;
-
-class MainFrameWindow : public OverlappedWindow {
+class MainFrameWindow : public OverlappedWindow, public Workbench {
 public:
     MainFrameWindow();
     ~MainFrameWindow() override;
@@ -42,63 +44,95 @@ public:
     LRESULT OnSize(WPARAM wParam, LPARAM lParam) override;
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT OnTimer(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnUserMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT OnAppMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    // Documents. Indexes are positions in the tab list.
-    int NewDocument();
-    // Opens a file as a document, or selects it when already open; false on failure.
-    bool Open(const char *path);
+    // Workbench.
+    HWND Handle() const override { return GetHandle(); }
+    HINSTANCE Instance() const override { return GetInstance(); }
+    DocumentView &Documents() override { return documents_; }
+    Document *Current() override { return documents_.Current(); }
+    int CurrentIndex() const override { return documents_.CurrentIndex(); }
+    Document *ActiveView() override { return documents_.ActiveView(); }
+    int NewDocument() override;
+    bool Open(const char *path) override;
+    void Select(int index) override;
+    bool Save(int index) override;
+    bool SaveAs(int index) override;
+    bool Close(int index) override;
+    bool CloseAll() override;
+    bool WriteDocument(Document &document, const char *path) override;
+    int UntitledOrNewDocument() override;
+    void SetDocumentLanguage(int index, int language) override;
+    void RefreshProjectMembership() override;
+    void Layout() override;
+    void RefreshTitle() override;
+    void RefreshStatus() override;
+    void ApplySettings() override;
+    DialogManager &Dialogs() override { return dialogs_; }
+    MainMenuBar &MenuBar() override { return menuBar_; }
+    const std::vector<Subsystem *> &Subsystems() const override { return subsystemList_; }
+
+    // The windows, then the parts, go; the frame is done. Safe to call more than once.
+    void Shutdown();
     bool Reload(int index);
-    // Untitled documents go to SaveAs. Sets the save point on success.
-    bool Save(int index);
-    bool SaveAs(int index);
-    // False when the user cancels.
-    bool Close(int index);
-    bool CloseAll();
-    void Select(int index);
-    void SetDocumentLanguage(int index, int language);
-
-    DocumentView &Documents() { return documents_; }
-    Document *Current() { return documents_.At(documents_.current); }
-    int CurrentIndex() const { return documents_.current; }
-    // The split pane when it shows the current document and has the focus, else the current one.
-    Document *ActiveView() { return documents_.ActiveView(); }
-
-    // The HSP home dialog, modal, owned by this window.
-    void ShowHspHomeDialog();
-    Hsp &HspCompiler() { return *hsp_; }
-    DialogManager &Dialogs() { return *dialogs_; }
     // The open modeless dialog's window, or null: the message loop offers it each message first.
-    HWND ActiveModelessDialog() const;
-
-    void Layout();
-    MainMenuBar &MenuBar() { return menuBar_; }
+    HWND ActiveModelessDialog() const { return dialogs_.ActiveModeless(); }
     MainStatusBar &Status() { return statusBar_; }
     MainToolBar &Tools() { return toolBar_; }
     // Rebuilds the edit context menu and the tool bar from the settings' lists.
     void RebuildCustomizedItems();
+    // What the menus would show now.
+    CommandState MenuState();
 
     // The private messages the frame answers.
     static const UINT RefreshTitleMessage = 0x800A;
 
 private:
-    friend struct MainFrameCommands;
+    static const CommandRoute<MainFrameWindow> routes[];
 
     LexerCommon &Common();
     void CreateChildren();
     void ApplyVisibility();
     void RefreshMenuState();
+    void UpdateFrameState(CommandState &state);
     void RefreshDocumentTexts(int index);
-    void RefreshTitle();
-    // The tool bar's buttons and the status bar's place fields for the active view.
-    void RefreshStatus();
     void RebuildDocumentMenu();
     void OnEditNotification(Document &view, const SCNotification &notification);
-    TypingAids TypingAidsFor(Document &view);
-    bool WriteDocument(Document &document, const char *path);
     void ShowOpenDialog();
     void OpenDroppedFiles(HDROP drop);
     void StoreWindowPlacement();
+    bool OpenProjectFile(const class Path &path);
+    SidePane *Pane() const;
+
+    // Layout, band by band from the top: each takes what is left and returns the new top or bottom.
+    int LayoutToolBar(int top, int width);
+    int LayoutPathField(int top, int width);
+    int LayoutStatusBar(int bottom, int width);
+    int LayoutSidePane(int top, int bottom);
+    void LayoutDocuments(const RECT &area);
+
+    // Commands the frame answers itself.
+    void OnNew(UINT id);
+    void OnOpen(UINT id);
+    void OnReload(UINT id);
+    void OnSave(UINT id);
+    void OnSaveAs(UINT id);
+    void OnExit(UINT id);
+    void OnOpenSourceFolder(UINT id);
+    void OnSplit(UINT id);
+    void OnToggle(UINT id);
+    void OnLanguage(UINT id);
+    void OnNextDocument(UINT id);
+    void OnCloseDocument(UINT id);
+    void OnCloseAll(UINT id);
+    void OnCloseContext(UINT id);
+    void OnLexerUpdate(UINT id);
+    void OnLogLevel(UINT id);
+    void OnAbout(UINT id);
+    void OnWebSite(UINT id);
+    void OnVersion(UINT id);
+    void OnDocumentList(UINT id);
 
     MainMenuBar menuBar_;
     HMENU systemMenu_ = nullptr;
@@ -110,7 +144,7 @@ private:
     DocumentView documents_;
     SplitFrameWindow splitFrame_;
     UINT_PTR timer_ = 0;
-    bool hspHomeValid_ = false;
-    std::unique_ptr<Hsp> hsp_;
-    std::unique_ptr<DialogManager> dialogs_;
+    DialogManager dialogs_;
+    std::vector<std::unique_ptr<Subsystem>> subsystems_;
+    std::vector<Subsystem *> subsystemList_;
 };

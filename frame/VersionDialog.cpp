@@ -5,7 +5,7 @@
 #include "app/System.h"
 #include "resources/resource.h"
 
-VersionDialog::VersionDialog(bool modal) : Dialog(IDD_VERSION, modal) {}
+VersionDialog::VersionDialog(bool modal) : Dialog(TemplateId, modal) {}
 
 INT_PTR VersionDialog::OnInitDialog(HWND, LPARAM) {
     const std::string &version = System::Get().FileVersion();

@@ -19,9 +19,8 @@ INT_PTR Dialog::OnSize(WPARAM, WORD, WORD) { return 0; }
 INT_PTR Dialog::OnSizing(WPARAM, RECT *) { return 0; }
 LRESULT Dialog::OnUserMessage(UINT, WPARAM, LPARAM) { return 0; }
 
-INT_PTR Dialog::Run(HWND owner, void *record) {
+INT_PTR Dialog::Run(HWND owner) {
     owner_ = owner;
-    record_ = record;
     if (!modal_) {
         HWND hwnd = CreateDialogParamA(Resources(), MAKEINTRESOURCEA(templateId_), owner, &Dialog::Procedure,
                                        reinterpret_cast<LPARAM>(this));
@@ -30,7 +29,6 @@ INT_PTR Dialog::Run(HWND owner, void *record) {
     const INT_PTR result = DialogBoxParamA(Resources(), MAKEINTRESOURCEA(templateId_), owner, &Dialog::Procedure,
                                            reinterpret_cast<LPARAM>(this));
     owner_ = nullptr;
-    record_ = nullptr;
     SetHandle(nullptr);
     return result;
 }
@@ -45,7 +43,6 @@ void Dialog::Close(INT_PTR result) {
     }
     SetHandle(nullptr);
     owner_ = nullptr;
-    record_ = nullptr;
     DestroyWindow(hwnd);
 }
 

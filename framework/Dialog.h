@@ -23,8 +23,9 @@ public:
     // Every other message after WM_INITDIALOG; a result above 0 means handled.
     LRESULT OnUserMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    // Modeless: whether a window came back. Modal: the dialog's result.
-    virtual INT_PTR Run(HWND owner, void *record);
+    // Modeless: whether a window came back. Modal: the dialog's result. What a dialog needs
+    // comes with its construction, as a typed record of its own.
+    virtual INT_PTR Run(HWND owner);
     // Ends a modal dialog with the result; destroys a modeless one.
     virtual void Close(INT_PTR result);
     int GetTemplateId() const { return templateId_; }
@@ -32,7 +33,6 @@ public:
     void Destroy() override;
 
     HWND Owner() const { return owner_; }
-    void *Record() const { return record_; }
     HWND Item(int id) const { return GetDlgItem(GetHandle(), id); }
 
     // The module whose resources hold the templates (the program's own by default).
@@ -43,7 +43,6 @@ private:
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND owner_ = nullptr;
-    void *record_ = nullptr;
     int templateId_;
     bool modal_;
 };

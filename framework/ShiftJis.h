@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 namespace ShiftJis {
 
@@ -34,5 +35,35 @@ inline int FindLast(const char *text, int length, char c) {
     }
     return found;
 }
+
+// ASCII letters to lower case in place; a trail byte in A-Z belongs to a double-byte
+// character and stays as it is.
+inline void LowerAscii(std::string &text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size())
+            ++i;
+        else if (text[i] >= 'A' && text[i] <= 'Z')
+            text[i] = static_cast<char>(text[i] - 'A' + 'a');
+    }
+}
+
+inline std::string LowerAscii(const char *text) {
+    std::string lower(text ? text : "");
+    LowerAscii(lower);
+    return lower;
+}
+
+// Whether the path's last character is a backslash or slash of its own, not the trail byte of
+// a double-byte character such as 表 (0x95 0x5C).
+inline bool EndsWithSeparator(const char *path, size_t length) {
+    if (length == 0)
+        return false;
+    const size_t whole = WholeLength(path, length - 1);
+    if (whole != length - 1)
+        return false;
+    return path[length - 1] == '\\' || path[length - 1] == '/';
+}
+
+inline bool EndsWithSeparator(const std::string &path) { return EndsWithSeparator(path.data(), path.size()); }
 
 }

@@ -14,8 +14,13 @@ add_custom_command(OUTPUT ${TOOLBAR_STRIPS}
   DEPENDS ${CMAKE_SOURCE_DIR}/tools/make_toolbar.py
   COMMENT "Making the tool bar images")
 add_custom_target(tamborel_resources DEPENDS ${RES_OUT}/Tamborel.ico ${RES_OUT}/TamborelSmall.ico ${TOOLBAR_STRIPS})
+# Each part keeps its own dialogs and menus in <area>/*.rc beside its code; the linker merges them.
 set(TAMBOREL_RC ${CMAKE_SOURCE_DIR}/resources/Tamborel.rc)
+foreach(area ${PROGRAM_AREAS})
+  file(GLOB area_rc CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${area}/*.rc)
+  list(APPEND TAMBOREL_RC ${area_rc})
+endforeach()
 set(TAMBOREL_RC_GENERATED ${RES_OUT}/Tamborel.ico ${RES_OUT}/TamborelSmall.ico ${TOOLBAR_STRIPS})
 set_source_files_properties(${TAMBOREL_RC} PROPERTIES
   OBJECT_DEPENDS "${TAMBOREL_RC_GENERATED};${CMAKE_SOURCE_DIR}/resources/resource.h")
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${RES_OUT} -I${CMAKE_SOURCE_DIR}/resources")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${RES_OUT} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}")

@@ -5,6 +5,10 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 root=${TAMBOREL_BUILD:-$top/build}
 targets=${1:-all}
+# Paths below the parent folder are hashed relative to it, so that checkouts next to each other
+# (and their dependency trees) hit the same cache entries.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$top")}
+export CCACHE_MAXSIZE=${CCACHE_MAXSIZE:-5G}
 [ "$targets" = all ] && targets="win64 win32"
 for t in $targets; do
   dir=$root/$t

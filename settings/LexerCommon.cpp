@@ -235,8 +235,16 @@ void LexerCommon::FixFont(char *face, size_t capacity, int &size) {
 }
 
 void LexerCommon::FixDefaultDirectory() {
-    if (defaultDirectory[0] && PathFileExistsA(defaultDirectory) && PathIsDirectoryA(defaultDirectory))
+    if (defaultDirectory[0] && PathFileExistsA(defaultDirectory) && PathIsDirectoryA(defaultDirectory)) {
+        // New documents take this as their path: without the separator its last folder would
+        // read as a file name.
+        const size_t length = std::strlen(defaultDirectory);
+        if (!ShiftJis::EndsWithSeparator(defaultDirectory, length) && length + 1 < sizeof defaultDirectory) {
+            defaultDirectory[length] = '\\';
+            defaultDirectory[length + 1] = '\0';
+        }
         return;
+    }
     char documents[MAX_PATH] = "";
     if (!SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE)) {
         defaultDirectory[0] = '\0';

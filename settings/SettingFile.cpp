@@ -6,8 +6,7 @@
 
 #include <cstring>
 
-#include "framework/KernelHandle.h"
-#include "framework/ShiftJis.h"
+#include "framework/FileBytes.h"
 
 namespace {
 
@@ -36,7 +35,9 @@ bool NestingWithinLimit(const std::string &bytes) {
         } else if (bytes.compare(i, 2, "<?") == 0 || bytes.compare(i, 2, "<!") == 0) {
             i = SkipPast(bytes, i + 2, ">");
         } else if (bytes.compare(i, 2, "</") == 0) {
-            --depth;
+            // A stray end tag closes nothing: counting it would let deeper nesting through.
+            if (depth > 0)
+                --depth;
             i = SkipPast(bytes, i + 2, ">");
         } else {
             char quote = 0;
@@ -78,40 +79,12 @@ void NormalizeLineEnds(std::string &bytes) {
 }
 
 SettingFile::State ReadBytes(const char *path, std::string &bytes) {
-    const DWORD attributes = GetFileAttributesA(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        const DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? SettingFile::State::Missing
-                                                                              : SettingFile::State::Unreadable;
+    switch (FileBytes::Read(path, bytes, SettingFile::MaxSize)) {
+    case FileBytes::ReadState::Read: return SettingFile::State::Parsed;
+    case FileBytes::ReadState::Missing: return SettingFile::State::Missing;
+    case FileBytes::ReadState::TooLarge: return SettingFile::State::Malformed;
+    default: return SettingFile::State::Unreadable;
     }
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return SettingFile::State::Unreadable;
-    KernelHandle file(CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid())
-        return SettingFile::State::Unreadable;
-    LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.Get(), &size))
-        return SettingFile::State::Unreadable;
-    if (size.QuadPart > static_cast<LONGLONG>(SettingFile::MaxSize))
-        return SettingFile::State::Malformed;
-    bytes.resize(static_cast<size_t>(size.QuadPart));
-    DWORD read = 0;
-    if (!bytes.empty() && (!ReadFile(file.Get(), &bytes[0], static_cast<DWORD>(bytes.size()), &read, nullptr) ||
-                           read != bytes.size()))
-        return SettingFile::State::Unreadable;
-    return SettingFile::State::Parsed;
-}
-
-bool WriteBytes(const char *path, const std::string &bytes) {
-    KernelHandle file(CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid())
-        return false;
-    DWORD written = 0;
-    if (!WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-        written != bytes.size())
-        return false;
-    return FlushFileBuffers(file.Get()) && file.Reset();
 }
 
 }
@@ -146,22 +119,7 @@ bool Store(const TiXmlDocument &document, const char *path) {
     printer.SetLineBreak("\r\n");
     document.Accept(&printer);
 
-    char folder[MAX_PATH];
-    lstrcpynA(folder, path, MAX_PATH);
-    const int slash = ShiftJis::FindLast(folder, static_cast<int>(std::strlen(folder)), '\\');
-    if (slash >= 0)
-        folder[slash + 1] = '\0';
-    else
-        lstrcpynA(folder, ".\\", MAX_PATH);
-    char temporary[MAX_PATH];
-    if (!GetTempFileNameA(folder, "tam", 0, temporary))
-        return false;
-    if (!WriteBytes(temporary, printer.Str()) ||
-        !MoveFileExA(temporary, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(temporary);
-        return false;
-    }
-    return true;
+    return FileBytes::Replace(path, printer.Str()).saved;
 }
 
 std::string KeepAside(const char *path) {

@@ -88,6 +88,8 @@ TEST_F(FrameTest, FailedSaveShowsTheErrorAndLeavesTheOriginalAsItWas) {
     EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), desktop.messages[0].type & MB_ICONMASK);
     EXPECT_EQ(original, TestFiles::Read(locked));
     EXPECT_EQ("<locked.hsp*> - Tamborel", Title());
+    // Nothing was changed, so nothing of the save stays behind.
+    EXPECT_EQ(0u, TestFiles::Count(folder + "tmb*.tmp"));
 }
 
 TEST_F(FrameTest, CloseAsksAboutChangesAndHonoursEachAnswer) {

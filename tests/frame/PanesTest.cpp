@@ -74,7 +74,7 @@ TEST_F(FrameTest, MiddleClickClosesTheClickedTabNotTheCurrentOne) {
     Pump();
     ASSERT_EQ(1, TabCount());
     EXPECT_EQ("right.hsp", TabText(0));
-    EXPECT_EQ(-1, view.contextIndex);
+    EXPECT_EQ(-1, view.ContextIndex());
 }
 
 TEST_F(FrameTest, CancelWhileClosingTheFrameKeepsEverythingOpen) {
@@ -113,7 +113,7 @@ TEST_F(FrameTest, FrameIsNeverNarrowerThan330Pixels) {
 
 TEST_F(FrameTest, VersionDialogShowsTheFileVersion) {
     VersionDialog dialog(false);
-    ASSERT_TRUE(dialog.Run(frame->GetHandle(), nullptr));
+    ASSERT_TRUE(dialog.Run(frame->GetHandle()));
     char text[64] = "";
     GetDlgItemTextA(dialog.GetHandle(), IDC_VERSION_TEXT, text, sizeof text);
     EXPECT_FALSE(System::Get().FileVersion().empty());

@@ -36,60 +36,55 @@ public:
 };
 
 int created[2];
-template <int N> Dialog *Create(bool modal) {
-    ++created[N];
-    return new EndingDialog(200 + N, modal);
-}
-
-const DialogTemplate templates[] = {{200, Create<0>}, {201, Create<1>}, {202, nullptr}};
+// A dialog of template 200 + N that counts how often it was made.
+template <int N> class Counted : public EndingDialog {
+public:
+    static constexpr int TemplateId = 200 + N;
+    explicit Counted(bool modal) : EndingDialog(TemplateId, modal) { ++created[N]; }
+};
 
 }
 
 TEST(Dialog, ModalRunReturnsTheResultItWasClosedWith) {
     EndingDialog dialog(200, true);
-    EXPECT_EQ(42, dialog.Run(nullptr, nullptr));
+    EXPECT_EQ(42, dialog.Run(nullptr));
     EXPECT_EQ(1, dialog.initialised);
     EXPECT_EQ(nullptr, dialog.GetHandle());
 }
 
 TEST(Dialog, ModelessRunLeavesTheDialogOpenUntilClosed) {
     EndingDialog dialog(200, false);
-    int record = 5;
-    ASSERT_EQ(TRUE, dialog.Run(nullptr, &record));
+    ASSERT_EQ(TRUE, dialog.Run(nullptr));
     HWND hwnd = dialog.GetHandle();
     ASSERT_TRUE(IsWindow(hwnd));
-    EXPECT_EQ(&record, dialog.Record());
     SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_FALSE(IsWindow(hwnd));
     EXPECT_EQ(nullptr, dialog.GetHandle());
-    EXPECT_EQ(nullptr, dialog.Record());
 }
 
 TEST(DialogManager, KeepsOneModelessDialogAndOnlyFocusesTheOneAlreadyOpen) {
     created[0] = created[1] = 0;
-    DialogManager manager(templates, 3);
+    DialogManager manager;
     EXPECT_EQ(nullptr, manager.ActiveModeless());
 
-    EXPECT_EQ(1, manager.Open(200, false, nullptr, nullptr));
+    EXPECT_EQ(1, manager.Open<Counted<0>>(nullptr, false));
     HWND first = manager.ActiveModeless();
     ASSERT_TRUE(IsWindow(first));
 
-    EXPECT_EQ(1, manager.Open(200, false, nullptr, nullptr));
+    EXPECT_EQ(1, manager.Open<Counted<0>>(nullptr, false));
     EXPECT_EQ(1, created[0]);
     EXPECT_EQ(first, manager.ActiveModeless());
     EXPECT_EQ(first, GetFocus() == first ? first : GetAncestor(GetFocus(), GA_ROOT));
 
-    EXPECT_EQ(1, manager.Open(201, false, nullptr, nullptr));
+    EXPECT_EQ(1, manager.Open<Counted<1>>(nullptr, false));
     EXPECT_FALSE(IsWindow(first));
     EXPECT_EQ(1, created[1]);
     EXPECT_NE(nullptr, manager.ActiveModeless());
 
     // A modal run leaves the modeless one alone and deletes its own object.
-    EXPECT_EQ(42, manager.Open(200, true, nullptr, nullptr));
+    EXPECT_EQ(42, manager.Open<Counted<0>>(nullptr, true));
     EXPECT_EQ(2, created[0]);
     EXPECT_NE(nullptr, manager.ActiveModeless());
-
-    // Templates without a dialog create nothing.
-    EXPECT_EQ(0, manager.Open(202, true, nullptr, nullptr));
-    EXPECT_EQ(0, manager.Open(999, false, nullptr, nullptr));
+    EXPECT_NE(nullptr, manager.OpenModeless<Counted<1>>());
+    EXPECT_EQ(nullptr, manager.OpenModeless<Counted<0>>());
 }

@@ -138,16 +138,22 @@ TEST_F(SectionFile, ABrokenFileIsKeptAsideBeforeANewOneIsWritten) {
 }
 
 TEST_F(SectionFile, DeepNestingIsABrokenFile) {
-    std::string deep = "<body><style>";
-    for (int i = 0; i < 200000; ++i)
-        deep += "<a>";
-    Write("lexer\\ini.xml", deep);
-    LexerIni ini;
-    ini.Load();
-    EXPECT_EQ(Colors::Red, ini.colors[LexerIni::Section]);
-    ini.SetModified();
-    ASSERT_TRUE(ini.Save());
-    EXPECT_EQ(deep, Read("lexer\\ini.xml.broken"));
+    // Stray end tags first must not buy room for deeper nesting: the parser would overflow its stack.
+    for (int stray : {0, 200000}) {
+        std::string deep = "<body><style>";
+        for (int i = 0; i < stray; ++i)
+            deep += "</a>";
+        for (int i = 0; i < 200000; ++i)
+            deep += "<a>";
+        Write("lexer\\ini.xml", deep);
+        DeleteFileA(Path("lexer\\ini.xml.broken").c_str());
+        LexerIni ini;
+        ini.Load();
+        EXPECT_EQ(Colors::Red, ini.colors[LexerIni::Section]);
+        ini.SetModified();
+        ASSERT_TRUE(ini.Save());
+        EXPECT_EQ(deep, Read("lexer\\ini.xml.broken"));
+    }
 }
 
 // A failed save leaves the old file whole, logs, and keeps the section modified for a later try.
@@ -176,7 +182,8 @@ TEST_F(SectionFile, SafeWritesLeaveTheOldFileWhole) {
         EXPECT_TRUE(csv.modified);
     }
     EXPECT_EQ(original, Read("lexer\\csv.xml"));
-    EXPECT_EQ(0u, TestFiles::Count(Path("lexer\\*.tmp")));
+    // Ours are tmb*.tmp (Wine's own replace may leave an empty rf*.tmp of its own).
+    EXPECT_EQ(0u, TestFiles::Count(Path("lexer\\tmb*.tmp")));
     EXPECT_TRUE(csv.Save());
     EXPECT_NE(std::string::npos, Read("lexer\\csv.xml").find(std::to_string(Colors::Lime)));
 }
