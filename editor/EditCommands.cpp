@@ -85,12 +85,12 @@ void EditCommands::TabsToSpaces(int width) {
             converted.reserve(old.size() + 16);
             int column = 0;
             for (size_t i = 0; i < old.size(); ++i) {
-                const auto byte = static_cast<unsigned char>(old[i]);
-                if (ShiftJis::IsLeadByte(byte) && i + 1 < old.size()) {
+                const auto c = static_cast<unsigned char>(old[i]);
+                if (ShiftJis::IsLeadByte(c) && i + 1 < old.size()) {
                     converted.append(old, i, 2);
                     ++i;
                     column += 2;
-                } else if (byte == '\t') {
+                } else if (c == '\t') {
                     const Position at = lineStart + static_cast<Position>(i);
                     if (at >= bounds.start && at < bounds.end)
                         converted.append(static_cast<size_t>(width - column % width), ' ');
@@ -98,7 +98,7 @@ void EditCommands::TabsToSpaces(int width) {
                         converted += '\t';
                     column = 0;
                 } else {
-                    converted += static_cast<char>(byte);
+                    converted += static_cast<char>(c);
                     ++column;
                 }
             }

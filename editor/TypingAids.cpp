@@ -43,12 +43,12 @@ bool IsLabelLine(const std::string &line) {
 char LastVisible(const std::string &line) {
     char last = 0;
     for (size_t i = 0; i < line.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(line[i]);
-        if (ShiftJis::IsLeadByte(byte) && i + 1 < line.size()) {
+        const auto c = static_cast<unsigned char>(line[i]);
+        if (ShiftJis::IsLeadByte(c) && i + 1 < line.size()) {
             last = 0;
             ++i;
-        } else if (byte > 0x20) {
-            last = static_cast<char>(byte);
+        } else if (c > 0x20) {
+            last = static_cast<char>(c);
         }
     }
     return last;

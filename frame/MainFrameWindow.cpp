@@ -42,6 +42,11 @@ MainFrameWindow::MainFrameWindow() {
 
 MainFrameWindow::~MainFrameWindow() { Shutdown(); }
 
+void MainFrameWindow::AddSubsystem(std::unique_ptr<Subsystem> subsystem) {
+    subsystemList_.insert(subsystemList_.begin(), subsystem.get());
+    subsystems_.push_back(std::move(subsystem));
+}
+
 void MainFrameWindow::Shutdown() {
     dialogs_.CloseModeless();
     documents_.Destroy();

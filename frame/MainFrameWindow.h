@@ -73,6 +73,9 @@ public:
     MainMenuBar &MenuBar() override { return menuBar_; }
     const std::vector<Subsystem *> &Subsystems() const override { return subsystemList_; }
 
+    // A part made outside (a test's double of another part): offered everything before the
+    // frame's own parts, so Find prefers it.
+    void AddSubsystem(std::unique_ptr<Subsystem> subsystem);
     // The windows, then the parts, go; the frame is done. Safe to call more than once.
     void Shutdown();
     bool Reload(int index);

@@ -53,6 +53,8 @@ void HspCommands::StartUp() {
 
 void HspCommands::ShowHomeDialog() {}
 
+void HspCommands::ShowCompilerReport(HWND, const std::string &, const std::string &) {}
+
 void HspCommands::OnOpenSampleFolder(UINT) {
     if (!homeValid_)
         return;

@@ -4,14 +4,16 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "frame/Subsystem.h"
 #include "framework/CommandTable.h"
+#include "hsp/HspServices.h"
 
 class Hsp;
 class Workbench;
 
-class HspCommands : public Subsystem {
+class HspCommands : public Subsystem, public HspServices {
 public:
     explicit HspCommands(Workbench &workbench);
     ~HspCommands() override;
@@ -24,7 +26,8 @@ public:
     void StartUp();
     void ShowHomeDialog();
     Hsp &Compiler() { return *hsp_; }
-    bool HomeValid() const { return homeValid_; }
+    bool HomeValid() const override { return homeValid_; }
+    void ShowCompilerReport(HWND owner, const std::string &version, const std::string &messages) override;
 
 private:
     static const CommandRoute<HspCommands> routes[];

@@ -14,10 +14,13 @@ for t in $targets; do
   dir=$root/$t
   tests=ON
   [ "$t" = win32 ] && tests=OFF
+  # Warnings are errors unless TAMBOREL_WERROR=OFF says otherwise.
   if [ ! -f "$dir/build.ninja" ]; then
     cmake -S "$top" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$top/cmake/$t.cmake" -DTAMBOREL_TESTS=$tests \
-      -DTAMBOREL_DEPS_ROOT="$top/build/deps" >/dev/null
+      -DTAMBOREL_DEPS_ROOT="$top/build/deps" -DTAMBOREL_WERROR="${TAMBOREL_WERROR:-ON}" >/dev/null
+  else
+    cmake "$dir" -DTAMBOREL_WERROR="${TAMBOREL_WERROR:-ON}" >/dev/null
   fi
   cmake --build "$dir" -- -j"$(nproc)"
 done

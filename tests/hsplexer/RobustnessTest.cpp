@@ -36,8 +36,8 @@ TEST(HspRobustness, RandomBinaryData) {
     EXPECT_TRUE(AllStylesValid(view.Style(bytes)));
     const EditControl &control = view.Control();
     for (int i = 0; i < 40; ++i) {
-        const char byte[2] = {static_cast<char>(random() & 0xFF), '\0'};
-        control.Send(SCI_INSERTTEXT, random() % bytes.size(), byte[0] ? byte : "\n");
+        const char one[2] = {static_cast<char>(random() & 0xFF), '\0'};
+        control.Send(SCI_INSERTTEXT, random() % bytes.size(), one[0] ? one : "\n");
         view.RestyleFrom(view.StyledLine());
     }
     EXPECT_TRUE(MatchesFreshStyling(view));
