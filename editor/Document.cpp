@@ -1,11 +1,12 @@
 #include "editor/Document.h"
 
-#include <cstdio>
 #include <memory>
 
 #include "Scintilla.h"
 
 #include "app/System.h"
+#include "framework/FileSystem.h"
+#include "framework/KernelHandle.h"
 #include "language/Configure.h"
 #include "language/KeywordTables.h"
 
@@ -23,13 +24,6 @@ std::string DoubleAmpersands(const char *text) {
     return doubled;
 }
 
-struct FileCloser {
-    void operator()(FILE *file) const {
-        if (file)
-            std::fclose(file);
-    }
-};
-using File = std::unique_ptr<FILE, FileCloser>;
 
 }
 
@@ -75,25 +69,27 @@ void Document::Configure() {
 }
 
 bool Document::ReadFile(const char *file) {
-    File in(std::fopen(file, "rb"));
-    if (!in)
+    FileSystem &files = FileSystem::Get();
+    KernelHandle in(files.Create(file, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING));
+    if (!in.Valid())
         return false;
     std::unique_ptr<char[]> buffer(new char[BlockSize]);
     ClearAll();
     // The undo history is emptied after a load anyway: not recording it saves a copy of the
     // whole file, and room made once saves growing the text block by block.
     SetUndoCollection(false);
-    if (std::fseek(in.get(), 0, SEEK_END) == 0) {
-        const long size = std::ftell(in.get());
-        if (size > 0)
-            Allocate(static_cast<Position>(size) + 1);
-        std::fseek(in.get(), 0, SEEK_SET);
-    }
+    LARGE_INTEGER size;
+    if (GetFileSizeEx(in.Get(), &size) && size.QuadPart > 0)
+        Allocate(static_cast<Position>(size.QuadPart) + 1);
     // The component drops what it has no memory for and says so only in its status.
     SetStatus(SC_STATUS_OK);
     bool whole = true;
     for (;;) {
-        const size_t got = std::fread(buffer.get(), 1, BlockSize, in.get());
+        DWORD got = 0;
+        if (!files.Read(in.Get(), buffer.get(), BlockSize, got)) {
+            whole = false;
+            break;
+        }
         if (got == 0)
             break;
         AddText(buffer.get(), static_cast<Position>(got));
@@ -103,7 +99,7 @@ bool Document::ReadFile(const char *file) {
         }
     }
     SetUndoCollection(true);
-    return whole && !std::ferror(in.get());
+    return whole;
 }
 
 FileBytes::Outcome Document::WriteFile(const char *file) {

@@ -12,6 +12,11 @@ HANDLE FileSystem::Create(const char *path, DWORD access, DWORD share, DWORD dis
     return CreateFileA(path, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+bool FileSystem::Read(HANDLE file, void *data, DWORD size, DWORD &got) {
+    got = 0;
+    return ReadFile(file, data, size, &got, nullptr) != FALSE;
+}
+
 bool FileSystem::Write(HANDLE file, const void *data, DWORD size) {
     DWORD written = 0;
     return WriteFile(file, data, size, &written, nullptr) && written == size;

@@ -1,5 +1,5 @@
-// The file calls that saving makes, behind one seam: the real ones, unless a test installed a
-// replacement that fails on purpose at a chosen step.
+// The file calls that reading documents and saving make, behind one seam: the real ones, unless
+// a test installed a replacement that fails on purpose at a chosen step.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +9,8 @@
 class FileSystem : public Object {
 public:
     virtual HANDLE Create(const char *path, DWORD access, DWORD share, DWORD disposition);
+    // got is 0 at the end of the file.
+    virtual bool Read(HANDLE file, void *data, DWORD size, DWORD &got);
     virtual bool Write(HANDLE file, const void *data, DWORD size);
     virtual bool Flush(HANDLE file);
     virtual bool Truncate(HANDLE file);

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "SciLexer.h"
+
 #include "editor/Vessary.h"
 #include "language/FileTypes.h"
 #include "language/FixedKeywords.h"
@@ -10,6 +12,7 @@
 #include "settings/LexerLanguage.h"
 #include "settings/Setting.h"
 #include "settings/SystemColor.h"
+#include "vessary/VessaryMessages.h"
 
 namespace {
 
@@ -38,48 +41,57 @@ struct LanguageBlock {
 const LanguageBlock blocks[] = {
     {{FileTypes::Cpp}, {Words::Cpp}, wordSetA,
      [](Setting &s) -> LexerLanguage & { return s.Cpp(); },
-     {{1, LexerCpp::CommentBlock}, {2, LexerCpp::CommentLine}, {3, LexerCpp::CommentBlock}, {4, LexerCpp::Number},
-      {5, LexerCpp::Keyword}, {6, LexerCpp::String}, {7, LexerCpp::Character}, {9, LexerCpp::Preprocessor},
-      {10, LexerCpp::Operator}}},
+     {{SCE_C_COMMENT, LexerCpp::CommentBlock}, {SCE_C_COMMENTLINE, LexerCpp::CommentLine},
+      {SCE_C_COMMENTDOC, LexerCpp::CommentBlock}, {SCE_C_NUMBER, LexerCpp::Number}, {SCE_C_WORD, LexerCpp::Keyword},
+      {SCE_C_STRING, LexerCpp::String}, {SCE_C_CHARACTER, LexerCpp::Character},
+      {SCE_C_PREPROCESSOR, LexerCpp::Preprocessor}, {SCE_C_OPERATOR, LexerCpp::Operator}}},
     {{FileTypes::Html}, {Words::Html}, "",
      [](Setting &s) -> LexerLanguage & { return s.Html(); },
-     {{0, LexerHtml::Default}, {1, LexerHtml::Tag}, {3, LexerHtml::Attribute}, {5, LexerHtml::Number},
-      {6, LexerHtml::DoubleString}, {7, LexerHtml::SingleString}, {8, LexerHtml::Operator}, {9, LexerHtml::Comment},
-      {10, LexerHtml::Entity}, {2, LexerHtml::Unknown}, {4, LexerHtml::Unknown}, {11, LexerHtml::Tag}}},
+     {{SCE_H_DEFAULT, LexerHtml::Default}, {SCE_H_TAG, LexerHtml::Tag}, {SCE_H_ATTRIBUTE, LexerHtml::Attribute},
+      {SCE_H_NUMBER, LexerHtml::Number}, {SCE_H_DOUBLESTRING, LexerHtml::DoubleString},
+      {SCE_H_SINGLESTRING, LexerHtml::SingleString}, {SCE_H_OTHER, LexerHtml::Operator},
+      {SCE_H_COMMENT, LexerHtml::Comment}, {SCE_H_ENTITY, LexerHtml::Entity}, {SCE_H_TAGUNKNOWN, LexerHtml::Unknown},
+      {SCE_H_ATTRIBUTEUNKNOWN, LexerHtml::Unknown}, {SCE_H_TAGEND, LexerHtml::Tag}}},
     {{FileTypes::Xml}, {Words::Empty}, "",
      [](Setting &s) -> LexerLanguage & { return s.Xml(); },
-     {{0, LexerXml::Default}, {1, LexerXml::Tag}, {3, LexerXml::Attribute}, {5, LexerXml::Default},
-      {6, LexerXml::String}, {7, LexerXml::String}, {8, LexerXml::Operator}, {9, LexerXml::Comment},
-      {10, LexerXml::Entity}, {2, LexerXml::Tag}, {4, LexerXml::Attribute}, {11, LexerXml::Tag},
-      {17, LexerXml::Default}, {12, LexerXml::Tag}, {13, LexerXml::Tag}}},
+     {{SCE_H_DEFAULT, LexerXml::Default}, {SCE_H_TAG, LexerXml::Tag}, {SCE_H_ATTRIBUTE, LexerXml::Attribute},
+      {SCE_H_NUMBER, LexerXml::Default}, {SCE_H_DOUBLESTRING, LexerXml::String}, {SCE_H_SINGLESTRING, LexerXml::String},
+      {SCE_H_OTHER, LexerXml::Operator}, {SCE_H_COMMENT, LexerXml::Comment}, {SCE_H_ENTITY, LexerXml::Entity},
+      {SCE_H_TAGUNKNOWN, LexerXml::Tag}, {SCE_H_ATTRIBUTEUNKNOWN, LexerXml::Attribute}, {SCE_H_TAGEND, LexerXml::Tag},
+      {SCE_H_CDATA, LexerXml::Default}, {SCE_H_XMLSTART, LexerXml::Tag}, {SCE_H_XMLEND, LexerXml::Tag}}},
     {{FileTypes::Sql}, {Words::Sql}, wordSetA,
      [](Setting &s) -> LexerLanguage & { return s.Sql(); },
-     {{1, LexerSql::Comment}, {2, LexerSql::Comment}, {3, LexerSql::Comment}, {4, LexerSql::Number},
-      {5, LexerSql::Keyword}, {6, LexerSql::String}, {7, LexerSql::Character}, {10, LexerSql::Operator}}},
+     {{SCE_SQL_COMMENT, LexerSql::Comment}, {SCE_SQL_COMMENTLINE, LexerSql::Comment},
+      {SCE_SQL_COMMENTDOC, LexerSql::Comment}, {SCE_SQL_NUMBER, LexerSql::Number}, {SCE_SQL_WORD, LexerSql::Keyword},
+      {SCE_SQL_STRING, LexerSql::String}, {SCE_SQL_CHARACTER, LexerSql::Character},
+      {SCE_SQL_OPERATOR, LexerSql::Operator}}},
     {{FileTypes::VisualBasic}, {Words::Vb6}, wordSetA,
      [](Setting &s) -> LexerLanguage & { return s.Vb6(); },
-     {{1, LexerVb6::Comment}, {2, LexerVb6::Number}, {3, LexerVb6::Keyword}, {4, LexerVb6::String},
-      {6, LexerVb6::Operator}, {5, LexerVb6::Preprocessor}}},
+     {{SCE_B_COMMENT, LexerVb6::Comment}, {SCE_B_NUMBER, LexerVb6::Number}, {SCE_B_KEYWORD, LexerVb6::Keyword},
+      {SCE_B_STRING, LexerVb6::String}, {SCE_B_OPERATOR, LexerVb6::Operator},
+      {SCE_B_PREPROCESSOR, LexerVb6::Preprocessor}}},
     {{FileTypes::Hsp},
      {Words::HspFunctions, Words::HspCommands, Words::HspMacros, Words::HspDirectives, Words::HspSystemVariables,
       Words::HspReservedWords, Words::Win32Api, Words::Plugins, Words::User},
      wordSetB,
      [](Setting &s) -> LexerLanguage & { return s.Hsp(); },
-     {{20, LexerHsp::User}, {2, LexerHsp::CommentBlock}, {3, LexerHsp::CommentLine}, {4, LexerHsp::Number},
-      {6, LexerHsp::String}, {7, LexerHsp::String}, {8, LexerHsp::Character}, {9, LexerHsp::Label},
-      {10, LexerHsp::Label}, {5, LexerHsp::Function}, {13, LexerHsp::Command}, {14, LexerHsp::Macro},
-      {15, LexerHsp::Preprocessor}, {16, LexerHsp::SystemVariable}, {17, LexerHsp::Prereserved},
-      {18, LexerHsp::Win32api}, {19, LexerHsp::Hpi}, {11, LexerHsp::Operator}}},
+     {{VSHSP_USER, LexerHsp::User}, {VSHSP_COMMENTBLOCK, LexerHsp::CommentBlock},
+      {VSHSP_COMMENTLINE, LexerHsp::CommentLine}, {VSHSP_NUMBER, LexerHsp::Number}, {VSHSP_STRING, LexerHsp::String},
+      {VSHSP_MULTISTRING, LexerHsp::String}, {VSHSP_CHARACTER, LexerHsp::Character}, {VSHSP_LABEL, LexerHsp::Label},
+      {VSHSP_LABELREF, LexerHsp::Label}, {VSHSP_FUNCTION, LexerHsp::Function}, {VSHSP_COMMAND, LexerHsp::Command},
+      {VSHSP_MACRO, LexerHsp::Macro}, {VSHSP_PREPROCESSOR, LexerHsp::Preprocessor},
+      {VSHSP_SYSVAR, LexerHsp::SystemVariable}, {VSHSP_PRERESERVED, LexerHsp::Prereserved},
+      {VSHSP_WIN32API, LexerHsp::Win32api}, {VSHSP_PLUGIN, LexerHsp::Hpi}, {VSHSP_OPERATOR, LexerHsp::Operator}}},
     {{FileTypes::Ini, FileTypes::Project}, {}, wordSetA,
      [](Setting &s) -> LexerLanguage & { return s.Ini(); },
-     {{2, LexerIni::Section}, {3, LexerIni::Key}, {5, LexerIni::Value}, {4, LexerIni::Separator},
-      {1, LexerIni::Comment}}},
+     {{VSINI_SECTION, LexerIni::Section}, {VSINI_KEY, LexerIni::Key}, {VSINI_VALUE, LexerIni::Value},
+      {VSINI_SEPARATOR, LexerIni::Separator}, {VSINI_COMMENT, LexerIni::Comment}}},
     {{FileTypes::Csv}, {}, "",
      [](Setting &s) -> LexerLanguage & { return s.Csv(); },
-     {{0, LexerCsv::Odd}, {1, LexerCsv::Even}, {2, LexerCsv::Separator}}},
+     {{VSCSV_ODD, LexerCsv::Odd}, {VSCSV_EVEN, LexerCsv::Even}, {VSCSV_SEPARATOR, LexerCsv::Separator}}},
     {{FileTypes::Tsv}, {}, "",
      [](Setting &s) -> LexerLanguage & { return s.Tsv(); },
-     {{0, LexerTsv::Odd}, {2, LexerTsv::Even}}},
+     {{VSTSV_ODD, LexerTsv::Odd}, {VSTSV_EVEN, LexerTsv::Even}}},
 };
 
 const LanguageBlock *BlockOf(int lexer) {

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/System.h"
+#include "framework/FileSystem.h"
 #include "language/FileTypes.h"
 #include "settings/LexerCommon.h"
 #include "settings/Setting.h"
@@ -205,6 +206,67 @@ TEST_F(FrameTest, DroppedFilesOpenInOrder) {
     ASSERT_EQ(2, TabCount());
     EXPECT_EQ("drop1.hsp", TabText(0));
     EXPECT_EQ("drop2.as", TabText(1));
+}
+
+// One file has one name: a relative name is made absolute against the folder current when it
+// was given, so another tab's folder changes nothing.
+TEST_F(FrameTest, RelativeNamesBecomeAbsoluteWhenOpened) {
+    MakeFile("rel.hsp", "mes 1\r\n");
+    SetCurrentDirectoryA(folder.c_str());
+    ASSERT_TRUE(frame->Open("rel.hsp"));
+    EXPECT_STREQ((folder + "rel.hsp").c_str(), Current().path.Full());
+    ASSERT_TRUE(frame->Open((folder + "rel.hsp").c_str()));
+    EXPECT_EQ(1, TabCount());
+    Command(IDM_NEW);
+    SetCurrentDirectoryA(TestFiles::ProgramFolder().c_str());
+    frame->Select(0);
+    Edit("; ");
+    ASSERT_TRUE(frame->Save(0));
+    EXPECT_EQ("; mes 1\r\n", TestFiles::Read(folder + "rel.hsp"));
+    EXPECT_FALSE(TestFiles::Exists(TestFiles::ProgramFolder() + "rel.hsp"));
+}
+
+// Several files chosen in a folder whose name ends in the byte of a backslash (表).
+TEST_F(FrameTest, OpenDialogJoinsTheFolderAndEachChosenName) {
+    ASSERT_TRUE(CreateDirectoryA((folder + "表").c_str(), nullptr));
+    MakeFile("表\\a.hsp", "a");
+    MakeFile("表\\b.hsp", "b");
+    desktop.files = {folder + "表" + '\0' + "a.hsp" + '\0' + "b.hsp" + '\0'};
+    Command(IDM_OPEN);
+    ASSERT_EQ(2, TabCount());
+    EXPECT_STREQ((folder + "表\\b.hsp").c_str(), Current().path.Full());
+    EXPECT_TRUE(desktop.messages.empty());
+}
+
+// A file that cannot be read whole leaves no document that would pass for it: its save would
+// cut the file short.
+TEST_F(FrameTest, AFailedReadLeavesNoNamedDocument) {
+    struct FailingSecondRead : FileSystem {
+        int reads = 0;
+        FailingSecondRead() { Install(this); }
+        ~FailingSecondRead() override { Install(nullptr); }
+        bool Read(HANDLE file, void *data, DWORD size, DWORD &got) override {
+            if (++reads % 2 == 0) {
+                SetLastError(ERROR_READ_FAULT);
+                return false;
+            }
+            return FileSystem::Read(file, data, size, got);
+        }
+    };
+    const std::string broken = MakeFile("broken.hsp", std::string(Document::BlockSize + 10, 'x'));
+    OpenFile("other.hsp", "mes 1\r\n");
+    {
+        FailingSecondRead files;
+        EXPECT_FALSE(frame->Open(broken.c_str()));
+        Command(IDM_NEW);
+        EXPECT_FALSE(frame->Open(broken.c_str()));
+    }
+    ASSERT_EQ(2u, desktop.messages.size());
+    EXPECT_EQ(broken + "\r\nこのファイルを開けませんでした", desktop.messages[0].text);
+    EXPECT_EQ(2, TabCount());
+    EXPECT_TRUE(Current().IsUntitled());
+    EXPECT_EQ(0, Current().GetLength());
+    EXPECT_EQ(-1, frame->Documents().IndexOfPath(broken.c_str()));
 }
 
 TEST_F(FrameTest, AboutOpensTheHelpPageBesideTheProgram) {

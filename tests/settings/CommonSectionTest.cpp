@@ -145,6 +145,11 @@ TEST_F(CommonSection, DefaultDirectoryMustBeAnExistingFolder) {
     Write("file.txt", "x");
     EXPECT_STREQ(documents.c_str(), Load(SectionXml(Tamborel({{"default_directory", Path("file.txt")}}))).defaultDirectory);
     EXPECT_STREQ(Path("lexer\\").c_str(), Load(SectionXml(Tamborel({{"default_directory", Path("lexer\\")}}))).defaultDirectory);
+    // Without its separator the last folder would pass for a new document's file name; 表 ends
+    // in the byte of a backslash and is no separator.
+    EXPECT_STREQ(Path("lexer\\").c_str(), Load(SectionXml(Tamborel({{"default_directory", Path("lexer")}}))).defaultDirectory);
+    ASSERT_TRUE(CreateDirectoryA(Path("表").c_str(), nullptr));
+    EXPECT_STREQ(Path("表\\").c_str(), Load(SectionXml(Tamborel({{"default_directory", Path("表")}}))).defaultDirectory);
 }
 
 TEST_F(CommonSection, LaunchTableAndClientBindingsRoundTrip) {

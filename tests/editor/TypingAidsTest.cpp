@@ -136,6 +136,10 @@ TEST_F(TypingAidsTest, KeyboardTipFollowsTheCommasToTheInnermostCall) {
     ASSERT_TRUE(document.CallTipActive());
     EXPECT_STREQ(document.callTipWord, "pos");
     EXPECT_EQ(document.callTipArgument, 2);
+    // A name with its module is the name's tip.
+    Type("\tMes@hsp \"a\",", ',');
+    ASSERT_TRUE(document.CallTipActive());
+    EXPECT_EQ(document.callTipArgument, 1);
 }
 
 // No tip inside a group, after a statement separator, with the keyboard tips off, or for a
