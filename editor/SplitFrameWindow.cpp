@@ -22,3 +22,5 @@ LRESULT SplitFrameWindow::OnNotify(WPARAM wParam, LPARAM lParam) {
         return SendMessageA(frame_, WM_NOTIFY, wParam, lParam);
     return OverlappedWindow::OnNotify(wParam, lParam);
 }
+
+LRESULT SplitFrameWindow::OnDropFiles(WPARAM wParam, LPARAM lParam) { return SendMessageA(frame_, WM_DROPFILES, wParam, lParam); }

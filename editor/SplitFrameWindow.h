@@ -11,6 +11,8 @@ public:
     bool Create(HWND frame, HINSTANCE instance);
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT OnNotify(WPARAM wParam, LPARAM lParam) override;
+    // Files dropped onto the pane go to the frame, which opens them.
+    LRESULT OnDropFiles(WPARAM wParam, LPARAM lParam) override;
 
 private:
     HWND frame_ = nullptr;

@@ -37,7 +37,7 @@ void Vessary::Reset() {
 }
 
 bool Vessary::Create(HWND parent, int index, void *param) {
-    if (!Window::Create(WS_EX_CLIENTEDGE, "Scintilla", "", WS_CHILD, 0, 0, 0, 0, parent,
+    if (!Window::Create(WS_EX_CLIENTEDGE | WS_EX_ACCEPTFILES, "Scintilla", "", WS_CHILD, 0, 0, 0, 0, parent,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(EditControlId)), GetModuleHandleA(nullptr), param))
         return false;
     index_ = index;

@@ -283,13 +283,19 @@ LRESULT MainFrameWindow::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT MainFrameWindow::OnContextMenu(WPARAM wParam, LPARAM lParam) {
-    auto target = reinterpret_cast<HWND>(wParam);
-    if (!documents_.FindByHandle(target))
-        return OverlappedWindow::OnContextMenu(wParam, lParam);
     POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (point.x == -1 && point.y == -1) {
+    const bool fromKeyboard = point.x == -1 && point.y == -1;
+    // The message climbs from the edit view through the tab strip (or the split frame), and on
+    // the way its window may become the tab strip's: the point tells where the user clicked.
+    Document *view = fromKeyboard ? documents_.FindByHandle(reinterpret_cast<HWND>(wParam))
+                                  : documents_.FindByHandle(WindowFromPoint(point));
+    if (fromKeyboard && !view && reinterpret_cast<HWND>(wParam) == documents_.GetHandle())
+        view = ActiveView();
+    if (!view)
+        return OverlappedWindow::OnContextMenu(wParam, lParam);
+    if (fromKeyboard) {
         RECT rect;
-        GetWindowRect(target, &rect);
+        GetWindowRect(view->GetHandle(), &rect);
         point = {rect.left, rect.top};
     }
     RefreshMenuState();

@@ -20,4 +20,7 @@ target_include_directories(Vessary PRIVATE
   ${LEXILLA_DIR}/include ${LEXILLA_DIR}/lexlib)
 target_compile_definitions(Vessary PRIVATE SCI_LEXER UNICODE _UNICODE)
 target_compile_options(Vessary PRIVATE -O2)
-target_link_libraries(Vessary PRIVATE gdi32 user32 imm32 ole32 oleaut32 uuid msimg32)
+target_link_libraries(Vessary PRIVATE gdi32 user32 imm32 ole32 oleaut32 uuid msimg32 shell32)
+# Scintilla's drop target registration goes through the layer, which lets files through too.
+set_source_files_properties(${SCINTILLA_DIR}/win32/ScintillaWin.cxx PROPERTIES
+  COMPILE_OPTIONS "-include;${CMAKE_SOURCE_DIR}/vessary/ScintillaDropHook.h")

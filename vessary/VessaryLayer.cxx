@@ -4,6 +4,8 @@
 // so messages sent either way (SendMessage or the direct function) get the same answers.
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <new>
 
 #include "ILexer.h"
@@ -152,6 +154,14 @@ LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     }
     if (state && message >= 2000 && message < 5000)
         return LayerMessage(state, message, wParam, lParam);
+    if (message == WM_DROPFILES) {
+        // Scintilla has no use for files: they go up to the window that holds the view, whose
+        // owner opens them; with none, the drop is released here.
+        if (HWND parent = GetParent(hwnd))
+            return SendMessageW(parent, WM_DROPFILES, wParam, lParam);
+        DragFinish(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    }
     return CallWindowProcW(scintillaProc, hwnd, message, wParam, lParam);
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <ole2.h>
 #include <shlobj.h>
 
 #include <cstring>
@@ -194,18 +195,79 @@ TEST_F(FrameTest, LaunchTableSendsFilesToTheirApplicationInsteadOfOpeningThem) {
     common.launchTable = saved;
 }
 
-TEST_F(FrameTest, DroppedFilesOpenInOrder) {
-    const std::string names = MakeFile("drop1.hsp", "1") + '\0' + MakeFile("drop2.as", "2") + '\0' + '\0';
-    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size());
+namespace {
+
+HGLOBAL DropList(const std::string &names) {
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() + 1);
     auto *drop = static_cast<DROPFILES *>(GlobalLock(memory));
     drop->pFiles = sizeof(DROPFILES);
     std::memcpy(reinterpret_cast<char *>(drop) + sizeof(DROPFILES), names.data(), names.size());
     GlobalUnlock(memory);
-    SendMessageA(frame->GetHandle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    return memory;
+}
+
+// What the shell hands a drop target when files are dragged from it.
+class DraggedFiles : public IDataObject {
+public:
+    explicit DraggedFiles(std::string names) : names_(std::move(names)) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void **object) override {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC *format, STGMEDIUM *medium) override {
+        if (QueryGetData(format) != S_OK)
+            return DV_E_FORMATETC;
+        *medium = {};
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = DropList(names_);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC *, STGMEDIUM *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC *format) override {
+        return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC *, FORMATETC *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC *, STGMEDIUM *, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC **) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC *, DWORD, IAdviseSink *, DWORD *) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA **) override { return E_NOTIMPL; }
+
+private:
+    std::string names_;
+};
+
+}
+
+// Files dropped on the frame, the tab strip, a document's text or the split pane all open, in
+// order, whether they come as a dropped-file list or by OLE drag and drop from the shell.
+TEST_F(FrameTest, DroppedFilesOpenInOrderWhereverTheyLand) {
+    const std::string names = MakeFile("drop1.hsp", "1") + '\0' + MakeFile("drop2.as", "2") + '\0';
+    SendMessageA(frame->GetHandle(), WM_DROPFILES, reinterpret_cast<WPARAM>(DropList(names)), 0);
     Pump();
     ASSERT_EQ(2, TabCount());
     EXPECT_EQ("drop1.hsp", TabText(0));
     EXPECT_EQ("drop2.as", TabText(1));
+
+    Command(IDM_SPLIT_VERTICAL);
+    const HWND pane = frame->Documents().SplitPane()->GetHandle();
+    SendMessageA(pane, WM_DROPFILES, reinterpret_cast<WPARAM>(DropList(MakeFile("drop3.hsp", "3") + '\0')), 0);
+    Pump();
+    EXPECT_EQ(3, TabCount());
+
+    OleInitialize(nullptr);
+    auto *target = static_cast<IDropTarget *>(GetPropW(Current().GetHandle(), L"OleDropTargetInterface"));
+    ASSERT_NE(nullptr, target);
+    DraggedFiles files(MakeFile("drop4.hsp", "4") + '\0');
+    DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    ASSERT_EQ(S_OK, target->DragEnter(&files, MK_LBUTTON, POINTL{10, 10}, &effect));
+    EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_COPY), effect);
+    ASSERT_EQ(S_OK, target->Drop(&files, 0, POINTL{10, 10}, &effect));
+    Pump();
+    EXPECT_EQ(4, TabCount());
+    EXPECT_EQ("drop4.hsp", TabText(3));
 }
 
 // One file has one name: a relative name is made absolute against the folder current when it

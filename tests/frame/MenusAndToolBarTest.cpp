@@ -57,6 +57,34 @@ TEST_F(MenusAndToolBar, ContextMenuShowsTheEightDefaultsWithoutKeys) {
     EXPECT_EQ(GetMenuItemID(Context(), 7), static_cast<UINT>(IDM_SELECT_ALL));
 }
 
+// A right click in the text (of a document or of the split pane) opens the edit context menu
+// over it, however the message climbs to the frame.
+TEST_F(MenusAndToolBar, RightClickInTheTextOpensTheContextMenu) {
+    static int menusSeen;
+    menusSeen = 0;
+    const auto rightClick = [](HWND view) {
+        SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+            KillTimer(nullptr, id);
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            // Wine says "in menu mode" where Windows adds "popup".
+            if (GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)))
+                ++menusSeen;
+            EndMenu();
+        });
+        RECT rect;
+        GetWindowRect(view, &rect);
+        SendMessageA(view, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(view), MAKELPARAM(rect.left + 40, rect.top + 20));
+        Pump();
+    };
+    rightClick(Current().GetHandle());
+    EXPECT_EQ(1, menusSeen);
+    Command(IDM_SPLIT_HORIZONTAL);
+    ASSERT_NE(nullptr, frame->Documents().SplitPane());
+    rightClick(frame->Documents().SplitPane()->GetHandle());
+    EXPECT_EQ(2, menusSeen);
+}
+
 TEST_F(MenusAndToolBar, ItemTextCutsAtTheAccessKeyOrTheShortcut) {
     const MainMenuBar &bar = frame->MenuBar();
     EXPECT_EQ(bar.ItemText(0), std::string(32, '-'));
