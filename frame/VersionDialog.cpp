@@ -15,6 +15,7 @@ INT_PTR VersionDialog::OnInitDialog(HWND, LPARAM) {
     else
         std::snprintf(text, sizeof text, "(Ver. %s)", version.c_str());
     SetDlgItemTextA(GetHandle(), IDC_VERSION_TEXT, text);
+    GrowToFitTexts();
     return TRUE;
 }
 

@@ -9,6 +9,65 @@ HINSTANCE Resources() { return resourceModule ? resourceModule : GetModuleHandle
 
 void Dialog::SetResourceModule(HINSTANCE module) { resourceModule = module; }
 
+namespace {
+
+bool IsClass(HWND control, const char *name) {
+    char found[32] = "";
+    GetClassNameA(control, found, sizeof found);
+    return lstrcmpiA(found, name) == 0;
+}
+
+// The width the control's text needs on one line, in client pixels.
+int TextWidth(HWND control, HFONT font) {
+    char text[512] = "";
+    GetWindowTextA(control, text, sizeof text);
+    HDC dc = GetDC(control);
+    HGDIOBJ old = SelectObject(dc, font);
+    RECT rect{0, 0, 0, 0};
+    DrawTextA(dc, text, -1, &rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return rect.right;
+}
+
+RECT ClientRectOf(HWND control, HWND dialog) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT *>(&rect), 2);
+    return rect;
+}
+
+}
+
+void Dialog::GrowToFitTexts() {
+    HWND dialog = GetHandle();
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(dialog, WM_GETFONT, 0, 0));
+    int grow = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsClass(child, "Static") || (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) > SS_RIGHT)
+            continue;
+        const RECT rect = ClientRectOf(child, dialog);
+        const int excess = TextWidth(child, font) - (rect.right - rect.left);
+        if (excess > 0) {
+            SetWindowPos(child, nullptr, 0, 0, rect.right - rect.left + excess, rect.bottom - rect.top, SWP_NOMOVE | SWP_NOZORDER);
+            grow = excess > grow ? excess : grow;
+        }
+    }
+    if (grow == 0)
+        return;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const LONG kind = GetWindowLongA(child, GWL_STYLE) & BS_TYPEMASK;
+        if (IsClass(child, "Button") && (kind == BS_PUSHBUTTON || kind == BS_DEFPUSHBUTTON)) {
+            const RECT rect = ClientRectOf(child, dialog);
+            SetWindowPos(child, nullptr, rect.left + grow, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        }
+    }
+    RECT outer;
+    GetWindowRect(dialog, &outer);
+    SetWindowPos(dialog, nullptr, outer.left - grow / 2, outer.top, outer.right - outer.left + grow, outer.bottom - outer.top,
+                 SWP_NOZORDER);
+}
+
 INT_PTR Dialog::OnInitDialog(HWND, LPARAM) { return 0; }
 INT_PTR Dialog::OnActivate(WORD, WORD, HWND) { return 0; }
 INT_PTR Dialog::OnCtlColorStatic(HDC, HWND) { return 0; }

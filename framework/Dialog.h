@@ -38,6 +38,11 @@ public:
     // The module whose resources hold the templates (the program's own by default).
     static void SetResourceModule(HINSTANCE module);
 
+protected:
+    // Widens every static text that its text (in the dialog's font) does not fit, and the dialog
+    // with it; push buttons keep their distance from the right edge. Fonts differ by system.
+    void GrowToFitTexts();
+
 private:
     static INT_PTR CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);

@@ -118,5 +118,21 @@ TEST_F(FrameTest, VersionDialogShowsTheFileVersion) {
     GetDlgItemTextA(dialog.GetHandle(), IDC_VERSION_TEXT, text, sizeof text);
     EXPECT_FALSE(System::Get().FileVersion().empty());
     EXPECT_EQ("(Ver. " + System::Get().FileVersion() + ")", std::string(text));
+    // Every text fits on its line inside the dialog, whatever the font's widths.
+    RECT client;
+    GetClientRect(dialog.GetHandle(), &client);
+    HDC dc = GetDC(dialog.GetHandle());
+    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(dialog.GetHandle(), WM_GETFONT, 0, 0)));
+    for (HWND child = GetWindow(dialog.GetHandle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char line[256] = "";
+        GetWindowTextA(child, line, sizeof line);
+        RECT needed{0, 0, 0, 0}, placed;
+        DrawTextA(dc, line, -1, &needed, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        GetWindowRect(child, &placed);
+        MapWindowPoints(nullptr, dialog.GetHandle(), reinterpret_cast<POINT *>(&placed), 2);
+        EXPECT_LE(needed.right, placed.right - placed.left) << line;
+        EXPECT_LE(placed.right, client.right) << line;
+    }
+    ReleaseDC(dialog.GetHandle(), dc);
     SendMessageA(dialog.GetHandle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
