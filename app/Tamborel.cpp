@@ -5,6 +5,7 @@
 #include <ole2.h>
 #include <shellapi.h>
 
+#include "app/Report.h"
 #include "app/System.h"
 #include "framework/Desktop.h"
 #include "framework/Exception.h"
@@ -46,8 +47,9 @@ bool Tamborel::Initialize(HINSTANCE instance, HINSTANCE, const char *commandLine
     const std::string library = std::string(ProgramDirectory()) + "library\\Vessary.dll";
     if (!vessary_.Load(library.c_str())) {
         const DWORD error = GetLastError();
-        logger_->Fatal("couldn't load vessary library. err = %d, path =  \"%s\"", static_cast<int>(error), library.c_str());
-        Desktop::Get().ShowMessage(nullptr, "VESSARY.DLL の読み込みに失敗しました。", programCaption, MB_ICONERROR);
+        const std::string message = "couldn't load vessary library. err = " + std::to_string(error) +
+                                    ", path =  \"" + library + "\"";
+        Tell(nullptr, {message.c_str(), nullptr, "VESSARY.DLL の読み込みに失敗しました。", MB_ICONERROR, ReportLevel::Fatal});
         return false;
     }
 
@@ -55,8 +57,8 @@ bool Tamborel::Initialize(HINSTANCE instance, HINSTANCE, const char *commandLine
         !mainFrame_.Create(0, MainWindowClass, "", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                            CW_USEDEFAULT, nullptr, nullptr, instance, &mainFrame_)) {
         const DWORD error = GetLastError();
-        logger_->Fatal("couldn't create the main window. err = %d", static_cast<int>(error));
-        Desktop::Get().ShowMessage(nullptr, "メインウィンドウを作成できませんでした。", programCaption, MB_ICONERROR);
+        const std::string message = "couldn't create the main window. err = " + std::to_string(error);
+        Tell(nullptr, {message.c_str(), nullptr, "メインウィンドウを作成できませんでした。", MB_ICONERROR, ReportLevel::Fatal});
         return false;
     }
 
