@@ -8,7 +8,7 @@ mkdir -p "$deps"
 
 packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
-  cmake ninja-build ccache
+  cmake ninja-build ccache clang libclang-rt-14-dev
   wine wine64 xvfb xauth x11-utils
   fonts-ipafont-gothic fonts-ipafont-mincho
   imagemagick dpkg-dev googletest python3 locales

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds both Windows builds and runs every test under Wine on a virtual display.
-# Extra arguments go to ctest (for example -R settings). TAMBOREL_BUILD names the build root.
+# Sets up, builds both Windows builds and runs every test under Wine on a virtual display, then
+# the native fuzz targets for their time each. Extra arguments go to ctest (for example
+# -R settings) and skip the fuzzing. TAMBOREL_BUILD names the build root.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 root=${TAMBOREL_BUILD:-$top/build}
@@ -12,3 +13,4 @@ display_start "$root/win64"
 trap display_stop EXIT
 cd "$root/win64"
 ctest --output-on-failure "$@"
+[ $# -gt 0 ] || "$top/scripts/fuzz.sh"
