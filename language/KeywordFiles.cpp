@@ -40,56 +40,53 @@ bool IsCommentLine(const std::string &line) {
     return first != std::string::npos && line[first] == ';';
 }
 
-// ASCII letters only: a trail byte in A-Z is part of a double-byte character, never a letter.
-void LowerAscii(std::string &text) {
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (IsLead(text[i]) && i + 1 < text.size())
-            ++i;
-        else if (text[i] >= 'A' && text[i] <= 'Z')
-            text[i] = static_cast<char>(text[i] - 'A' + 'a');
-    }
-}
-
 }
 
 namespace KeywordFiles {
 
+std::string KeywordText(const std::string &bytes) {
+    std::string words;
+    ForEachLine(bytes, [&words](const std::string &line, bool broken) {
+        if (IsCommentLine(line))
+            return;
+        for (const char c : line)
+            words += static_cast<unsigned char>(c) < 32 ? ' ' : c;
+        if (broken)
+            words += ' ';
+    });
+    ShiftJis::LowerAscii(words);
+    return words;
+}
+
 std::string ReadKeywordList(const std::vector<std::string> &paths) {
     std::string list;
     for (const std::string &path : paths) {
-        std::string words;
-        ForEachLine(ReadBytes(path), [&words](const std::string &line, bool broken) {
-            if (IsCommentLine(line))
-                return;
-            for (const char c : line)
-                words += static_cast<unsigned char>(c) < 32 ? ' ' : c;
-            if (broken)
-                words += ' ';
-        });
+        const std::string words = KeywordText(ReadBytes(path));
         if (words.empty())
             continue;
         list += words;
         list += ' ';
     }
-    LowerAscii(list);
     return list;
+}
+
+void AddCompletionWords(const std::string &bytes, std::set<std::string> &words) {
+    size_t i = 0;
+    while (i < bytes.size()) {
+        while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) <= 32)
+            ++i;
+        const size_t start = i;
+        while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) > 32)
+            ++i;
+        if (i > start)
+            words.insert(bytes.substr(start, i - start));
+    }
 }
 
 std::string ReadCompletionList(const std::vector<std::string> &paths) {
     std::set<std::string> words;
-    for (const std::string &path : paths) {
-        const std::string bytes = ReadBytes(path);
-        size_t i = 0;
-        while (i < bytes.size()) {
-            while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) <= 32)
-                ++i;
-            const size_t start = i;
-            while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) > 32)
-                ++i;
-            if (i > start)
-                words.insert(bytes.substr(start, i - start));
-        }
-    }
+    for (const std::string &path : paths)
+        AddCompletionWords(ReadBytes(path), words);
     std::string list;
     for (const std::string &word : words) {
         if (!list.empty())
@@ -143,15 +140,18 @@ bool ParseCodeTip(const std::string &line, CodeTip &tip) {
     return true;
 }
 
+void AddCodeTips(const std::string &bytes, CodeTipTable &table) {
+    ForEachLine(bytes, [&table](const std::string &line, bool) {
+        CodeTip tip;
+        if (ParseCodeTip(line, tip))
+            table[tip.keyword] = std::move(tip);
+    });
+}
+
 CodeTipTable ReadCodeTips(const std::vector<std::string> &paths) {
     CodeTipTable table;
-    for (const std::string &path : paths) {
-        ForEachLine(ReadBytes(path), [&table](const std::string &line, bool) {
-            CodeTip tip;
-            if (ParseCodeTip(line, tip))
-                table[tip.keyword] = std::move(tip);
-        });
-    }
+    for (const std::string &path : paths)
+        AddCodeTips(ReadBytes(path), table);
     return table;
 }
 

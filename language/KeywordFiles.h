@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -33,6 +34,11 @@ std::string ReadCompletionList(const std::vector<std::string> &paths);
 // Lines "keyword?tip"; in a tip a backslash starts a new line and <...> marks an argument.
 // Lines without a single-byte "?" are ignored.
 CodeTipTable ReadCodeTips(const std::vector<std::string> &paths);
+
+// What one file's bytes give each reader above.
+std::string KeywordText(const std::string &bytes);
+void AddCompletionWords(const std::string &bytes, std::set<std::string> &words);
+void AddCodeTips(const std::string &bytes, CodeTipTable &table);
 
 // One line of a code-tip file, without its line end; false when the line holds no tip.
 bool ParseCodeTip(const std::string &line, CodeTip &tip);

@@ -4,79 +4,9 @@
 
 #include <tinyxml.h>
 
-#include <cstring>
-
 #include "framework/FileBytes.h"
 
 namespace {
-
-bool Blank(const std::string &bytes) {
-    for (char c : bytes)
-        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
-            return false;
-    return true;
-}
-
-size_t SkipPast(const std::string &bytes, size_t from, const char *end) {
-    const size_t found = bytes.find(end, from);
-    return found == std::string::npos ? bytes.size() : found + std::strlen(end);
-}
-
-// The parser recurses once per level of elements, so a deep enough file would exhaust the stack.
-// Counts open tags the way the parser will see them and gives up past MaxDepth.
-bool NestingWithinLimit(const std::string &bytes) {
-    int depth = 0;
-    size_t i = 0;
-    while ((i = bytes.find('<', i)) != std::string::npos) {
-        if (bytes.compare(i, 4, "<!--") == 0) {
-            i = SkipPast(bytes, i + 4, "-->");
-        } else if (bytes.compare(i, 9, "<![CDATA[") == 0) {
-            i = SkipPast(bytes, i + 9, "]]>");
-        } else if (bytes.compare(i, 2, "<?") == 0 || bytes.compare(i, 2, "<!") == 0) {
-            i = SkipPast(bytes, i + 2, ">");
-        } else if (bytes.compare(i, 2, "</") == 0) {
-            // A stray end tag closes nothing: counting it would let deeper nesting through.
-            if (depth > 0)
-                --depth;
-            i = SkipPast(bytes, i + 2, ">");
-        } else {
-            char quote = 0;
-            size_t end = i + 1;
-            for (; end < bytes.size(); ++end) {
-                const char c = bytes[end];
-                if (quote) {
-                    if (c == quote)
-                        quote = 0;
-                } else if (c == '"' || c == '\'') {
-                    quote = c;
-                } else if (c == '>') {
-                    break;
-                }
-            }
-            if (end >= bytes.size() || bytes[end - 1] != '/')
-                ++depth;
-            if (depth > SettingFile::MaxDepth)
-                return false;
-            i = end + 1;
-        }
-    }
-    return true;
-}
-
-// What the parser's own file reading does: CR LF and lone CR become LF.
-void NormalizeLineEnds(std::string &bytes) {
-    size_t out = 0;
-    for (size_t in = 0; in < bytes.size(); ++in) {
-        if (bytes[in] == '\r') {
-            bytes[out++] = '\n';
-            if (in + 1 < bytes.size() && bytes[in + 1] == '\n')
-                ++in;
-        } else {
-            bytes[out++] = bytes[in];
-        }
-    }
-    bytes.resize(out);
-}
 
 SettingFile::State ReadBytes(const char *path, std::string &bytes) {
     switch (FileBytes::Read(path, bytes, SettingFile::MaxSize)) {
@@ -97,30 +27,10 @@ State Load(TiXmlDocument &document, const char *path) {
     const State state = ReadBytes(path, bytes);
     if (state != State::Parsed)
         return state;
-    if (Blank(bytes))
-        return State::Blank;
-    if (!NestingWithinLimit(bytes))
-        return State::Malformed;
-    NormalizeLineEnds(bytes);
-    // Legacy: bytes above 0x7F are the code page's own, never decoded as UTF-8 (a UTF-8 reading
-    // would swallow the '<' after some Shift-JIS lead bytes).
-    document.Parse(bytes.c_str(), nullptr, TIXML_ENCODING_LEGACY);
-    // The parser takes stray "<<<" for unknown markup; a file without any element is no setting file.
-    if (document.Error() || !document.FirstChildElement()) {
-        document.Clear();
-        return State::Malformed;
-    }
-    return State::Parsed;
+    return Parse(document, std::move(bytes));
 }
 
-bool Store(const TiXmlDocument &document, const char *path) {
-    TiXmlPrinter printer;
-    printer.SetIndent("    ");
-    printer.SetLineBreak("\r\n");
-    document.Accept(&printer);
-
-    return FileBytes::Replace(path, printer.Str()).saved;
-}
+bool Store(const TiXmlDocument &document, const char *path) { return FileBytes::Replace(path, Print(document)).saved; }
 
 std::string KeepAside(const char *path) {
     for (int n = 1; n <= 100; ++n) {

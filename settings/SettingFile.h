@@ -18,6 +18,10 @@ enum class State {
 
 // Replaces document with the file's contents.
 State Load(TiXmlDocument &document, const char *path);
+// The same from bytes already read (Parsed, Blank or Malformed).
+State Parse(TiXmlDocument &document, std::string bytes);
+// The text Store writes: four-blank indentation, CR LF line ends.
+std::string Print(const TiXmlDocument &document);
 // Writes a temporary file beside path, then puts it in path's place.
 bool Store(const TiXmlDocument &document, const char *path);
 // Renames path to path + ".broken" (".broken2", ... when taken); the new name, or "" on failure.
