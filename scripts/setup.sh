@@ -12,7 +12,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils
   fonts-ipafont-gothic fonts-ipafont-mincho
   imagemagick dpkg-dev googletest python3 locales
-  tango-icon-theme
+  tango-icon-theme nsis xdotool
 )
 
 sudo=""
