@@ -90,7 +90,7 @@ Section "Tamborel 本体" SectionProgram
     CreateShortcut "$SMPROGRAMS\Tamborel\Tamborel のアンインストール.lnk" "$INSTDIR\uninstall.exe"
 SectionEnd
 
-Section /o ".hsp と .as のファイルを Tamborel で開く" SectionAssociate
+Section /o ".hsp と .as を関連付ける" SectionAssociate
     WriteRegStr HKCU "Software\Classes\${SCRIPT_CLASS}" "" "HSP スクリプト"
     WriteRegStr HKCU "Software\Classes\${SCRIPT_CLASS}\DefaultIcon" "" "$INSTDIR\Tamborel.exe,0"
     WriteRegStr HKCU "Software\Classes\${SCRIPT_CLASS}\shell\open\command" "" '"$INSTDIR\Tamborel.exe" "%1"'

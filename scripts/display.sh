@@ -21,6 +21,20 @@ display_start() { # build directory
     env LC_ALL=ja_JP.UTF-8 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true
     /usr/lib/wine/wineserver -w || true
   fi
+  display_fonts
+}
+
+# Windows' Japanese faces drawn with the IPA fonts of the same kind (proportional for the P faces),
+# so that dialogs here measure text as they will on a Japanese Windows.
+display_fonts() {
+  local marker=$WINEPREFIX/.tamborel-fonts pair
+  [ -f "$marker" ] && return 0
+  for pair in "ＭＳ Ｐゴシック=IPAPGothic" "ＭＳ ゴシック=IPAGothic" "MS UI Gothic=IPAPGothic" \
+              "ＭＳ Ｐ明朝=IPAPMincho" "ＭＳ 明朝=IPAMincho"; do
+    env LC_ALL=ja_JP.UTF-8 /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\Fonts\Replacements' \
+      /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f >/dev/null 2>&1 || return 0
+  done
+  touch "$marker"
 }
 
 display_stop() {
