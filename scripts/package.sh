@@ -14,9 +14,14 @@ version=$(python3 "$top/tools/pe_version.py" "$root/win64/dist/Tamborel.exe")
 rm -rf "$out"
 mkdir -p "$out"
 for build in win32 win64; do
-  dist=$root/$build/dist
-  name=Tamborel-$version-$build
+  # What the program made while it ran from its build folder (settings, logs, outputs) is not
+  # part of it: the release is made from a clean copy.
+  dist=$out/stage/$build
+  mkdir -p "$dist"
+  cp -r "$root/$build/dist/." "$dist/"
+  rm -rf "$dist"/lexer/*.xml "$dist"/log/* "$dist"/work/*
   [ -d "$root/help" ] && cp -r "$root/help" "$dist/"
+  name=Tamborel-$version-$build
   (cd "$dist" && python3 - "$out/$name.zip" "$name" <<'PY'
 import os, sys, zipfile
 archive, folder = sys.argv[1], sys.argv[2]
@@ -32,7 +37,7 @@ PY
   )
   target=amd64-unicode
   [ "$build" = win32 ] && target=x86-unicode
-  makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DTARGET=$target -DDIST="$dist" \
+  makensis -V1 -INPUTCHARSET UTF8 -DVERSION="$version" -DTARGET=$target -DDIST="$dist" \
     -DICON="$root/$build/resources/Tamborel.ico" -DOUTFILE="$out/$name-setup.exe" "$top/installer/Tamborel.nsi"
 done
 # Both builds must ship the same files: the 32-bit one cannot run here, so its list is its check.
