@@ -1,0 +1,62 @@
+#include "project/ProjectPaths.h"
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <cstring>
+
+#include "framework/ShiftJis.h"
+
+namespace {
+
+bool IsAbsolute(const char *file) {
+    const bool drive = file[0] && !ShiftJis::IsLeadByte(static_cast<unsigned char>(file[0])) && file[1] == ':';
+    return drive || (file[0] == '\\' && file[1] == '\\');
+}
+
+}
+
+namespace ProjectPaths {
+
+std::string Resolve(const char *directory, const char *stored) {
+    if (!stored || !*stored || IsAbsolute(stored))
+        return stored ? stored : "";
+    std::string joined = directory;
+    if (!ShiftJis::EndsWithSeparator(joined))
+        joined += '\\';
+    joined += stored[0] == '\\' ? stored + 1 : stored;
+    char canonical[MAX_PATH] = "";
+    if (joined.size() >= MAX_PATH || !PathCanonicalizeA(canonical, joined.c_str()))
+        return std::string();
+    return canonical;
+}
+
+std::string Relativise(const char *directory, const char *file) {
+    if (!file || !*file || !IsAbsolute(file))
+        return file ? file : "";
+    char relative[MAX_PATH] = "";
+    const DWORD kind = PathIsDirectoryA(file) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
+    if (!PathRelativePathToA(relative, directory, FILE_ATTRIBUTE_DIRECTORY, file, kind))
+        return file;
+    // A result from the folder's own root reads from the folder itself.
+    if (relative[0] == '\\' && relative[1] != '\\')
+        return std::string(".") + relative;
+    return relative;
+}
+
+bool HasForbiddenCharacter(const char *name) {
+    for (const char *p = name; *p; ++p) {
+        if (ShiftJis::IsLeadByte(static_cast<unsigned char>(*p))) {
+            // A lead byte at the very end has no trail byte to step over.
+            if (!p[1])
+                return false;
+            ++p;
+            continue;
+        }
+        if (std::strchr("<>=/*\\", *p))
+            return true;
+    }
+    return false;
+}
+
+}
