@@ -165,18 +165,27 @@ void ProjectFrameWindow::Read() {
     tree_.SetRedraw(true);
 }
 
+// The items go in already sorted, each after the last: the tree's own sorted insertion compares
+// with every sibling, which is slow in folders of many items. The order is the tree's (lstrcmpi,
+// equal names in document order).
 void ProjectFrameWindow::ReadTree(const TiXmlElement &element, HTREEITEM parent) {
-    for (const TiXmlElement *child = element.FirstChildElement(); child; child = child->NextSiblingElement()) {
-        if (std::strcmp(child->Value(), "holder") == 0)
-            ReadFolderElement(*child, parent);
-        else if (std::strcmp(child->Value(), "file") == 0)
-            ReadFileElement(*child, parent);
+    std::vector<std::pair<std::string, const TiXmlElement *>> items;
+    for (const TiXmlElement *child = element.FirstChildElement(); child; child = child->NextSiblingElement())
+        if (std::strcmp(child->Value(), "holder") == 0 || std::strcmp(child->Value(), "file") == 0)
+            items.emplace_back(Attribute(*child, "name"), child);
+    std::stable_sort(items.begin(), items.end(),
+                     [](const auto &a, const auto &b) { return lstrcmpiA(a.first.c_str(), b.first.c_str()) < 0; });
+    for (const auto &item : items) {
+        if (std::strcmp(item.second->Value(), "holder") == 0)
+            ReadFolderElement(*item.second, parent);
+        else
+            ReadFileElement(*item.second, parent);
     }
 }
 
 void ProjectFrameWindow::ReadFolderElement(const TiXmlElement &element, HTREEITEM parent) {
     const std::string label = Attribute(element, "name");
-    HTREEITEM item = AddNode(tree_.InsertSorted(parent, label.c_str(), ProjectTreeView::FolderImage), parent, label, "", true);
+    HTREEITEM item = AddNode(tree_.InsertLast(parent, label.c_str(), ProjectTreeView::FolderImage), parent, label, "", true);
     if (!item)
         return;
     ReadTree(element, item);
@@ -190,7 +199,7 @@ void ProjectFrameWindow::ReadFileElement(const TiXmlElement &element, HTREEITEM 
     if (file.empty() || !FileExists(file.c_str()))
         return;
     const std::string label = Attribute(element, "name");
-    if (!AddNode(tree_.InsertSorted(parent, label.c_str(), ProjectTreeView::FileImage), parent, label, file, false))
+    if (!AddNode(tree_.InsertLast(parent, label.c_str(), ProjectTreeView::FileImage), parent, label, file, false))
         return;
     const std::string extension = Path(file.c_str()).Extension();
     if (extension == ".kw")

@@ -35,8 +35,7 @@ std::string Relativise(const char *directory, const char *file) {
     if (!file || !*file || !IsAbsolute(file))
         return file ? file : "";
     char relative[MAX_PATH] = "";
-    const DWORD kind = PathIsDirectoryA(file) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL;
-    if (!PathRelativePathToA(relative, directory, FILE_ATTRIBUTE_DIRECTORY, file, kind))
+    if (!PathRelativePathToA(relative, directory, FILE_ATTRIBUTE_DIRECTORY, file, FILE_ATTRIBUTE_NORMAL))
         return file;
     // A result from the folder's own root reads from the folder itself.
     if (relative[0] == '\\' && relative[1] != '\\')

@@ -12,8 +12,8 @@ namespace ProjectPaths {
 // backslash, and is joined to the folder and canonicalised. "" when the result would not fit a
 // path buffer.
 std::string Resolve(const char *directory, const char *stored);
-// An absolute path as it is stored: relative to the folder (".\a.hsp", "..\lib\c.as") when it can
-// be made so, unchanged otherwise (another drive, or already relative).
+// A file's absolute path as it is stored: relative to the folder (".\a.hsp", "..\lib\c.as") when
+// it can be made so, unchanged otherwise (another drive, or already relative).
 std::string Relativise(const char *directory, const char *file);
 // Whether the name holds one of < > = / * \ as a character of its own: the trail byte of a
 // double-byte character (表 is 0x95 0x5C) does not count.

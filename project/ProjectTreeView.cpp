@@ -26,10 +26,6 @@ bool ProjectTreeView::Create(HWND pane, HINSTANCE instance) {
     return true;
 }
 
-HTREEITEM ProjectTreeView::InsertSorted(HTREEITEM parent, const char *label, int image) const {
-    return InsertItem(parent, TVI_SORT, label, image, 0);
-}
-
 HTREEITEM ProjectTreeView::InsertBare(HTREEITEM parent) const {
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent;

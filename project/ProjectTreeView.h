@@ -11,8 +11,8 @@ public:
 
     bool Create(HWND pane, HINSTANCE instance);
 
-    // An item in sorted position among its siblings.
-    HTREEITEM InsertSorted(HTREEITEM parent, const char *label, int image) const;
+    // An item after its last sibling.
+    HTREEITEM InsertLast(HTREEITEM parent, const char *label, int image) const { return InsertItem(parent, TVI_LAST, label, image, 0); }
     // An item with no label or image yet: the next rebuild from the file names it.
     HTREEITEM InsertBare(HTREEITEM parent) const;
     void DeleteAll() const { DeleteItem(TVI_ROOT); }
