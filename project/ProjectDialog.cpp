@@ -37,6 +37,23 @@ INT_PTR ProjectDialog::OnCommand(WORD, WORD id, HWND) {
     }
 }
 
+// Labels and the check box stand on the tab's page, which the theme may paint lighter than the
+// dialog: the page is painted under them first, and they draw on it.
+INT_PTR ProjectDialog::OnCtlColorStatic(HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    if (id == IDC_PROJECT_STARTUP || id == IDC_PROJECT_ENTRY || id == IDC_PROJECT_STEPS)
+        return FALSE;
+    HWND tab = Item(IDC_PROJECT_TAB);
+    POINT origin{0, 0};
+    MapWindowPoints(control, tab, &origin, 1);
+    POINT previous;
+    SetViewportOrgEx(dc, -origin.x, -origin.y, &previous);
+    SendMessageA(tab, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SetViewportOrgEx(dc, previous.x, previous.y, nullptr);
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
+}
+
 void ProjectDialog::ShowPath(int edit, const char *text) const {
     SetDlgItemTextA(GetHandle(), edit, text);
     SendDlgItemMessageA(GetHandle(), edit, EM_SETSEL, 0, -1);

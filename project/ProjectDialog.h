@@ -17,6 +17,7 @@ public:
 
     INT_PTR OnInitDialog(HWND focus, LPARAM param) override;
     INT_PTR OnCommand(WORD code, WORD id, HWND control) override;
+    INT_PTR OnCtlColorStatic(HDC dc, HWND control) override;
 
 private:
     void ShowPath(int edit, const char *text) const;
