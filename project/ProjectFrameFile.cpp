@@ -67,7 +67,8 @@ bool ProjectFrameWindow::KeepBrokenFileAside(const char *file) {
     }
     case SettingFile::State::Blank:
         // Nothing to lose: the template takes its place, as for a missing file.
-        return DeleteFileA(file) != FALSE;
+        DeleteFileA(file);
+        return true;
     case SettingFile::State::Malformed: {
         const std::string aside = SettingFile::KeepAside(file);
         if (aside.empty()) {

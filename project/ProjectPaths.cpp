@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shlwapi.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "framework/ShiftJis.h"
@@ -19,12 +20,16 @@ bool IsAbsolute(const char *file) {
 namespace ProjectPaths {
 
 std::string Resolve(const char *directory, const char *stored) {
-    if (!stored || !*stored || IsAbsolute(stored))
-        return stored ? stored : "";
+    // One file, one name: a hand-written "sub/a.hsp" names what the program writes "sub\a.hsp". A
+    // slash is never a trail byte, so the replacement cannot break a double-byte character.
+    std::string path = stored ? stored : "";
+    std::replace(path.begin(), path.end(), '/', '\\');
+    if (path.empty() || IsAbsolute(path.c_str()))
+        return path;
     std::string joined = directory;
     if (!ShiftJis::EndsWithSeparator(joined))
         joined += '\\';
-    joined += stored[0] == '\\' ? stored + 1 : stored;
+    joined += path[0] == '\\' ? path.substr(1) : path;
     char canonical[MAX_PATH] = "";
     if (joined.size() >= MAX_PATH || !PathCanonicalizeA(canonical, joined.c_str()))
         return std::string();
@@ -37,7 +42,7 @@ std::string Relativise(const char *directory, const char *file) {
     char relative[MAX_PATH] = "";
     if (!PathRelativePathToA(relative, directory, FILE_ATTRIBUTE_DIRECTORY, file, FILE_ATTRIBUTE_NORMAL))
         return file;
-    // A result from the folder's own root reads from the folder itself.
+    // Written like every other path from the folder (".\a.hsp"); both forms read back the same.
     if (relative[0] == '\\' && relative[1] != '\\')
         return std::string(".") + relative;
     return relative;

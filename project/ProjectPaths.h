@@ -7,10 +7,10 @@
 
 namespace ProjectPaths {
 
-// A stored path made absolute against the project's folder. Empty and absolute paths (a drive,
-// or a UNC "\\") stand as they are; any other is relative, with or without one leading
-// backslash, and is joined to the folder and canonicalised. "" when the result would not fit a
-// path buffer.
+// A stored path made absolute against the project's folder, slashes read as backslashes. Empty
+// and absolute paths (a drive, or a UNC "\\") stand as they are; any other is relative, with or
+// without one leading backslash, and is joined to the folder and canonicalised. "" when the
+// result would not fit a path buffer.
 std::string Resolve(const char *directory, const char *stored);
 // A file's absolute path as it is stored: relative to the folder (".\a.hsp", "..\lib\c.as") when
 // it can be made so, unchanged otherwise (another drive, or already relative).

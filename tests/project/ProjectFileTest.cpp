@@ -55,6 +55,7 @@ TEST_F(ProjectTest, PathsResolveAndRelativiseAcrossShiftJisFoldersDrivesAndShare
     const std::string table = folder + "表";
     EXPECT_EQ(table + "\\a.hsp", ProjectPaths::Resolve(table.c_str(), "a.hsp"));
     EXPECT_EQ(table + "\\ソ\\b.hsp", ProjectPaths::Resolve((table + "\\").c_str(), "\\ソ\\b.hsp"));
+    EXPECT_EQ(table + "\\ソ\\b.hsp", ProjectPaths::Resolve(table.c_str(), "./ソ/b.hsp"));
     EXPECT_EQ(".\\ソ\\b.hsp", ProjectPaths::Relativise(table.c_str(), (table + "\\ソ\\b.hsp").c_str()));
     EXPECT_EQ("Q:\\elsewhere\\a.hsp", ProjectPaths::Relativise(table.c_str(), "Q:\\elsewhere\\a.hsp"));
     EXPECT_EQ("\\\\server\\share\\a.hsp", ProjectPaths::Resolve(table.c_str(), "\\\\server\\share\\a.hsp"));
