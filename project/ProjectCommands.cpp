@@ -39,6 +39,35 @@ std::vector<std::string> ChosenFiles(const std::string &answer) {
     return files;
 }
 
+std::vector<std::string> ChooseFiles(HWND owner, const char *title) {
+    std::string answer(8192, '\0');
+    OPENFILENAMEA request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner;
+    request.lpstrFilter = "全てのファイル形式\0*.*\0";
+    request.lpstrFile = &answer[0];
+    request.nMaxFile = static_cast<DWORD>(answer.size());
+    request.lpstrTitle = title;
+    request.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+    return Desktop::Get().OpenFileDialog(request) ? ChosenFiles(answer) : std::vector<std::string>();
+}
+
+// The name for a new project file; "" when cancelled.
+std::string ChooseNewProjectFile(HWND owner) {
+    char file[MAX_PATH] = "";
+    OPENFILENAMEA request{};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = owner;
+    request.lpstrFilter = "Tamborel Lexer ( .prj )\0*.prj\0";
+    request.lpstrFile = file;
+    request.nMaxFile = MAX_PATH;
+    request.lpstrInitialDir = Common().defaultDirectory;
+    request.lpstrTitle = "新規プロジェクト作成";
+    request.lpstrDefExt = "prj";
+    request.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
+    return Desktop::Get().SaveFileDialog(request) ? file : "";
+}
+
 }
 
 const CommandRoute<ProjectCommands> ProjectCommands::routes[] = {
@@ -121,20 +150,10 @@ void ProjectCommands::ProjectChanged() {
 }
 
 void ProjectCommands::OnNewProject(UINT) {
-    char file[MAX_PATH] = "";
-    OPENFILENAMEA request{};
-    request.lStructSize = sizeof request;
-    request.hwndOwner = workbench_.Handle();
-    request.lpstrFilter = "Tamborel Lexer ( .prj )\0*.prj\0";
-    request.lpstrFile = file;
-    request.nMaxFile = MAX_PATH;
-    request.lpstrInitialDir = Common().defaultDirectory;
-    request.lpstrTitle = "新規プロジェクト作成";
-    request.lpstrDefExt = "prj";
-    request.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY;
-    if (!Desktop::Get().SaveFileDialog(request))
+    const std::string file = ChooseNewProjectFile(workbench_.Handle());
+    if (file.empty())
         return;
-    const Path chosen(file);
+    const Path chosen(file.c_str());
     if (ShiftJis::LowerAscii(chosen.Extension()) != ".prj") {
         const std::string text = std::string("プロジェクトファイル作成に失敗しました。") + "\r\n" + chosen.FilePart() + "\r\n" +
                                  "プロジェクトファイルの拡張子は .prj でなければなりません。";
@@ -144,27 +163,20 @@ void ProjectCommands::OnNewProject(UINT) {
     }
     // Closed first: closing saves, and would write the open project back over the new one.
     CloseProject();
-    if (GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES)
-        DeleteFileA(file);
-    OpenProject(file);
+    if (GetFileAttributesA(file.c_str()) != INVALID_FILE_ATTRIBUTES)
+        DeleteFileA(file.c_str());
+    OpenProject(file.c_str());
 }
 
 void ProjectCommands::OnCloseProject(UINT) { CloseProject(); }
 
 void ProjectCommands::OnAddFiles(UINT id) {
     const bool open = id == IDM_PROJECT_ADD_AND_OPEN;
-    std::string answer(8192, '\0');
-    OPENFILENAMEA request{};
-    request.lStructSize = sizeof request;
-    request.hwndOwner = workbench_.Handle();
-    request.lpstrFilter = "全てのファイル形式\0*.*\0";
-    request.lpstrFile = &answer[0];
-    request.nMaxFile = static_cast<DWORD>(answer.size());
-    request.lpstrTitle = open ? "ドキュメントを追加して開く" : "ドキュメントを追加する";
-    request.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
-    if (!Desktop::Get().OpenFileDialog(request))
+    const std::vector<std::string> files =
+        ChooseFiles(workbench_.Handle(), open ? "ドキュメントを追加して開く" : "ドキュメントを追加する");
+    if (files.empty())
         return;
-    for (const std::string &file : ChosenFiles(answer))
+    for (const std::string &file : files)
         if (pane_->AddFileToProject(file.c_str()) && open)
             workbench_.Open(file.c_str());
     pane_->SaveAndReload();

@@ -174,8 +174,7 @@ LRESULT ProjectFrameWindow::OnTreeNotify(NMHDR &header) {
         PostMessageA(GetHandle(), OpenSelectedMessage, 0, 0);
         return 0;
     case TVN_KEYDOWN:
-        if (reinterpret_cast<NMTVKEYDOWN &>(header).wVKey == VK_DELETE)
-            PostMessageA(GetHandle(), RemoveSelectedMessage, 0, 0);
+        OnTreeKey(reinterpret_cast<NMTVKEYDOWN &>(header).wVKey);
         return 0;
     case TVN_BEGINLABELEDITA:
         return IsFolder(reinterpret_cast<NMTVDISPINFOA &>(header).item.hItem) ? FALSE : TRUE;
@@ -191,6 +190,15 @@ LRESULT ProjectFrameWindow::OnTreeNotify(NMHDR &header) {
         return 0;
     default:
         return 0;
+    }
+}
+
+void ProjectFrameWindow::OnTreeKey(WORD key) {
+    if (key == VK_DELETE) {
+        PostMessageA(GetHandle(), RemoveSelectedMessage, 0, 0);
+    } else if (key == VK_ESCAPE && dragState_ == 'D') {
+        EndTreeDrag();
+        tree_.SelectDropTarget(nullptr);
     }
 }
 

@@ -91,13 +91,9 @@ public:
     const std::string &StartupFile() const { return startupFile_; }
     int SaveAll() const { return saveAll_; }
     const ProjectKeywordFiles &KeywordFiles() const { return keywordFiles_; }
-    // The folder that adding, dropping and moving act on.
-    HTREEITEM TargetItem() const { return target_; }
+    // The folder that adding files acts on (the context menu's folder, or the one under a drop).
     void SetTargetItem(HTREEITEM item) { target_ = item; }
     const ProjectTreeView &Tree() const { return tree_; }
-    const ProjectToolBar &Tools() const { return toolBar_; }
-    // The node of an item, or null.
-    const ProjectNode *Node(HTREEITEM item) const;
 
 protected:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -126,6 +122,7 @@ private:
     void ApplyTreeColors();
 
     // The items (ProjectFrameItems.cpp).
+    const ProjectNode *Node(HTREEITEM item) const;
     HTREEITEM AddNode(HTREEITEM item, HTREEITEM parent, const std::string &label, const std::string &file, bool folder);
     bool IsFolder(HTREEITEM item) const;
     bool IsInside(HTREEITEM item, HTREEITEM ancestor) const;
@@ -138,6 +135,8 @@ private:
     // The pane (ProjectFrameWindow.cpp).
     void ShowContextMenu(POINT screen);
     LRESULT OnTreeNotify(NMHDR &header);
+    // Delete removes the selected item (after asking); Escape ends a drag.
+    void OnTreeKey(WORD key);
     void ApplyToolTipSettings();
 
     // Dragging (ProjectFrameDrag.cpp).

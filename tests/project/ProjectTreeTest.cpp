@@ -4,8 +4,6 @@
 
 #include <shlobj.h>
 
-#include <cstring>
-
 #include "resources/resource.h"
 
 namespace {
@@ -13,43 +11,22 @@ namespace {
 const char gameTree[] = "<holder name=\"game\"><holder name=\"art\"><holder name=\"deep\"/></holder>"
                         "<holder name=\"src\"><file name=\"main.hsp\" path=\".\\main.hsp\"/></holder></holder>";
 
-// A file list as the shell hands it over, as often as asked.
-class FileListData : public IDataObject {
-public:
-    explicit FileListData(const std::vector<std::string> &files) {
-        list_.assign(sizeof(DROPFILES), '\0');
-        reinterpret_cast<DROPFILES *>(&list_[0])->pFiles = sizeof(DROPFILES);
-        for (const std::string &file : files)
-            list_ += file + '\0';
-        list_ += '\0';
+// The shell's own data object for files of one folder, as a drag from a folder window hands it over.
+IDataObject *ShellData(const std::string &folder, const std::vector<std::string> &names) {
+    PIDLIST_ABSOLUTE parent = ILCreateFromPathA(folder.c_str());
+    std::vector<PIDLIST_ABSOLUTE> items;
+    std::vector<PCUIDLIST_RELATIVE> children;
+    for (const std::string &name : names) {
+        items.push_back(ILCreateFromPathA((folder + "\\" + name).c_str()));
+        children.push_back(ILFindLastID(items.back()));
     }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void **object) override { return *object = nullptr, E_NOINTERFACE; }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE GetData(FORMATETC *format, STGMEDIUM *medium) override {
-        if (QueryGetData(format) != S_OK)
-            return DV_E_FORMATETC;
-        medium->tymed = TYMED_HGLOBAL;
-        medium->hGlobal = GlobalAlloc(GMEM_MOVEABLE, list_.size());
-        std::memcpy(GlobalLock(medium->hGlobal), list_.data(), list_.size());
-        GlobalUnlock(medium->hGlobal);
-        medium->pUnkForRelease = nullptr;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC *format) override {
-        return format->cfFormat == CF_HDROP && (format->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
-    }
-    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC *, STGMEDIUM *) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC *, FORMATETC *) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetData(FORMATETC *, STGMEDIUM *, BOOL) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC **) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC *, DWORD, IAdviseSink *, DWORD *) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA **) override { return E_NOTIMPL; }
-
-private:
-    std::string list_;
-};
+    IDataObject *data = nullptr;
+    CIDLData_CreateFromIDArray(parent, static_cast<UINT>(children.size()), children.data(), &data);
+    for (PIDLIST_ABSOLUTE item : items)
+        ILFree(item);
+    ILFree(parent);
+    return data;
+}
 
 }
 
@@ -160,15 +137,19 @@ TEST_F(ProjectTest, DraggedFolderGoesIntoAnotherFolderButNeverIntoItsOwnSubtree)
 TEST_F(ProjectTest, FilesDroppedFromTheShellGoIntoTheFolderUnderThem) {
     MakeFile("main.hsp");
     ASSERT_TRUE(Project().OpenProject(MakeProject("g.prj", gameTree).c_str()));
-    FileListData data({MakeFile("new\\one.hsp"), folder + "new", MakeFile("new\\two.as")});
+    MakeFile("new\\one.hsp");
+    MakeFile("new\\two.as");
+    CreateDirectoryA((folder + "new\\sub").c_str(), nullptr);
+    IDataObject *data = ShellData(folder + "new", {"one.hsp", "sub", "two.as"});
+    ASSERT_NE(nullptr, data);
     IDropTarget &target = Pane();
     const auto dropAt = [&](const char *labels) {
         const POINT point = ScreenPoint(Item(labels));
         DWORD effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-        target.DragEnter(&data, MK_LBUTTON, POINTL{point.x, point.y}, &effect);
+        target.DragEnter(data, MK_LBUTTON, POINTL{point.x, point.y}, &effect);
         const DWORD over = effect;
         effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-        target.Drop(&data, 0, POINTL{point.x, point.y}, &effect);
+        target.Drop(data, 0, POINTL{point.x, point.y}, &effect);
         EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_NONE), effect);
         return over;
     };
@@ -176,4 +157,5 @@ TEST_F(ProjectTest, FilesDroppedFromTheShellGoIntoTheFolderUnderThem) {
     EXPECT_EQ(1u, Project().ListProjectFiles().size());
     EXPECT_EQ(static_cast<DWORD>(DROPEFFECT_MOVE), dropAt("game/art"));
     EXPECT_EQ("-game\n  -art\n    deep\n    one.hsp\n    two.as\n  -src\n    main.hsp\n", TreeText());
+    data->Release();
 }
