@@ -13,8 +13,6 @@ namespace {
 const char wordsTree[] = "<holder name=\"w\"><file name=\"main.hsp\" path=\".\\main.hsp\"/>"
                          "<file name=\"my.kw\" path=\".\\my.kw\"/><file name=\"my.cc\" path=\".\\my.cc\"/></holder>";
 
-bool Has(const std::string &text, const std::string &part) { return text.find(part) != std::string::npos; }
-
 }
 
 TEST_F(ProjectTest, ProjectKeywordFilesServeProjectDocumentsOnlyWhileTheProjectIsOpen) {

@@ -17,8 +17,6 @@ std::string Resource(const char *name) {
     return loaded ? std::string(static_cast<const char *>(LockResource(loaded)), SizeofResource(nullptr, found)) : "";
 }
 
-bool Has(const std::string &text, const std::string &part) { return text.find(part) != std::string::npos; }
-
 }
 
 TEST_F(ProjectTest, RoundTripKeepsPathsFoldersAndStatesAndDropsWhatIsGone) {

@@ -22,6 +22,7 @@ protected:
     // A project file whose body holds these event and style children.
     std::string MakeProject(const std::string &name, const std::string &style, const std::string &event = "") const;
     std::string Read(const std::string &name) const;
+    static bool Has(const std::string &text, const std::string &part) { return text.find(part) != std::string::npos; }
     static void Pump();
     void Command(UINT id) const;
     std::string Title() const;
