@@ -14,7 +14,7 @@ struct ProjectNode {
     // A file's absolute path; empty for a folder.
     std::string path;
     bool isFolder;
-    // The order the node was made in: a folder's children are written in this order, so the
-    // file keeps its order from one save to the next.
+    // The order the node was made in: a folder's children are written in this order, which is
+    // the tree's as loaded, with items added since at the end.
     unsigned long sequence;
 };
