@@ -39,6 +39,12 @@ std::string Resolve(const char *directory, const char *stored) {
 std::string Relativise(const char *directory, const char *file) {
     if (!file || !*file || !IsAbsolute(file))
         return file ? file : "";
+    // Most files lie below the folder: the common case needs no call.
+    std::string folder = directory;
+    if (!ShiftJis::EndsWithSeparator(folder))
+        folder += '\\';
+    if (std::strncmp(file, folder.c_str(), folder.size()) == 0)
+        return ".\\" + std::string(file + folder.size());
     char relative[MAX_PATH] = "";
     if (!PathRelativePathToA(relative, directory, FILE_ATTRIBUTE_DIRECTORY, file, FILE_ATTRIBUTE_NORMAL))
         return file;
