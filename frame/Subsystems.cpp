@@ -2,11 +2,13 @@
 
 #include "editor/EditorCommands.h"
 #include "hsp/HspCommands.h"
+#include "project/ProjectCommands.h"
 
 // One line per part; the order is the order in which they are offered commands and messages.
 std::vector<std::unique_ptr<Subsystem>> MakeSubsystems(Workbench &workbench) {
     std::vector<std::unique_ptr<Subsystem>> parts;
     parts.push_back(std::make_unique<EditorCommands>(workbench));
     parts.push_back(std::make_unique<HspCommands>(workbench));
+    parts.push_back(std::make_unique<ProjectCommands>(workbench));
     return parts;
 }

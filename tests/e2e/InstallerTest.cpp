@@ -80,7 +80,11 @@ protected:
         folder = TestFiles::MakeTempFolder("tamborel-install");
         target = folder + "Tamborel\\";
     }
-    void TearDown() override { TestFiles::RemoveTree(folder); }
+    // A skipped or failed set-up made no folder: an empty name would empty the working folder.
+    void TearDown() override {
+        if (!folder.empty())
+            TestFiles::RemoveTree(folder);
+    }
 
     bool Install() const { return RunToEnd(installer, "/S /D=" + target.substr(0, target.size() - 1)); }
     // In place (_?=): the uninstaller does not copy itself away first, so its end is the end.
