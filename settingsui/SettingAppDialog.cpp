@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <set>
 #include <vector>
 
 #include "client/ClientCatalogue.h"
@@ -69,7 +70,6 @@ INT_PTR SettingAppDialog::OnInitDialog(HWND, LPARAM) {
     SelectKind(true);
     SetUpList();
     RefreshList("");
-    RefreshRegisterCaption();
     return FALSE;
 }
 
@@ -252,49 +252,51 @@ void SettingAppDialog::RemoveEntry() {
 
 void SettingAppDialog::RefreshList(const std::string &select) {
     list_.DeleteAllItems();
-    std::map<std::string, int> rows;
+    std::set<std::string> types;
     for (const auto &entry : table_.Launch())
-        rows[entry.first] = 0;
+        types.insert(entry.first);
     for (const auto &entry : table_.Bind())
-        rows[entry.first] = 0;
-    int index = 0;
-    for (auto &row : rows) {
-        const std::string &type = row.first;
-        if (const auto launch = table_.Launch().find(type); launch != table_.Launch().end()) {
-            row.second = AddRow(index++, type, "起動  ", launch->second, launch->second);
-            continue;
-        }
-        std::string kind, content, program;
-        const ClientSlots &slots = table_.Bind().at(type);
-        for (size_t slot = 0; slot < slots.size(); ++slot) {
-            if (slots[slot].name.empty())
-                continue;
-            kind += (kind.empty() ? "" : " ") + std::string("実行F") + std::to_string(slot + 5);
-            content += (content.empty() ? "" : " / ") + slots[slot].name + " - " + slots[slot].function;
-            if (program.empty())
-                program = ClientProgram(slots[slot].name);
-        }
-        row.second = AddRow(index++, type, kind, content, program);
-    }
-    const auto chosen = rows.find(select);
-    if (chosen != rows.end()) {
-        ListView_SetItemState(list_.GetHandle(), chosen->second, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        ListView_EnsureVisible(list_.GetHandle(), chosen->second, FALSE);
+        types.insert(entry.first);
+    int row = 0;
+    for (const std::string &type : types) {
+        AddRow(row, type);
+        if (type == select)
+            ListView_SetItemState(list_.GetHandle(), row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ++row;
     }
     RefreshRegisterCaption();
 }
 
-int SettingAppDialog::AddRow(int index, const std::string &type, const std::string &kind, const std::string &content,
-                             const std::string &program) const {
+// A launch entry shows its application; a binding its keys and their functions, with the icon
+// of the first bound client.
+void SettingAppDialog::AddRow(int row, const std::string &type) const {
+    if (const auto launch = table_.Launch().find(type); launch != table_.Launch().end()) {
+        InsertRow(row, {type, "起動  ", launch->second}, launch->second);
+        return;
+    }
+    std::vector<std::string> texts{type, "", ""};
+    std::string program;
+    const ClientSlots &slots = table_.Bind().at(type);
+    for (size_t slot = 0; slot < slots.size(); ++slot) {
+        if (slots[slot].name.empty())
+            continue;
+        texts[1] += (texts[1].empty() ? "" : " ") + std::string("実行F") + std::to_string(slot + 5);
+        texts[2] += (texts[2].empty() ? "" : " / ") + slots[slot].name + " - " + slots[slot].function;
+        if (program.empty())
+            program = ClientProgram(slots[slot].name);
+    }
+    InsertRow(row, texts, program);
+}
+
+void SettingAppDialog::InsertRow(int row, const std::vector<std::string> &texts, const std::string &program) const {
     LVITEMA item{};
     item.mask = LVIF_TEXT | LVIF_IMAGE;
-    item.iItem = index;
-    item.pszText = const_cast<char *>(type.c_str());
+    item.iItem = row;
+    item.pszText = const_cast<char *>(texts[0].c_str());
     item.iImage = program.empty() ? I_IMAGENONE : IconOf(program);
-    const int row = static_cast<int>(SendMessageA(list_.GetHandle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    list_.SetItemText(row, 1, kind.c_str());
-    list_.SetItemText(row, 2, content.c_str());
-    return row;
+    SendMessageA(list_.GetHandle(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    for (size_t column = 1; column < texts.size(); ++column)
+        list_.SetItemText(row, static_cast<int>(column), texts[column].c_str());
 }
 
 void SettingAppDialog::Apply() {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "framework/ComboBox.h"
 #include "framework/ListCtrl.h"
@@ -32,8 +33,9 @@ protected:
 private:
     void SetUpList();
     void RefreshList(const std::string &select);
-    int AddRow(int index, const std::string &type, const std::string &kind, const std::string &content,
-               const std::string &program) const;
+    void AddRow(int row, const std::string &type) const;
+    // A row of texts by column, with the small icon of program.
+    void InsertRow(int row, const std::vector<std::string> &texts, const std::string &program) const;
     void SelectKind(bool launch);
     void ShowClients();
     void ClientChosen(int slot);
