@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "Scintilla.h"
 
 #include "settings/SystemColor.h"
@@ -15,32 +17,16 @@
 
 namespace {
 
-HWND found;
-int wanted;
-
-BOOL CALLBACK FindControl(HWND hwnd, LPARAM) {
-    if (GetDlgCtrlID(hwnd) != wanted)
-        return TRUE;
-    found = hwnd;
-    return FALSE;
-}
-
 // A control anywhere in the dialog, its pages included.
 HWND Control(HWND dialog, int id) {
-    found = nullptr;
-    wanted = id;
-    EnumChildWindows(dialog, FindControl, 0);
-    return found;
-}
-
-// The text of type[element]property[font_color] in a section file.
-std::string FontColor(const std::string &xml, const std::string &element) {
-    const size_t type = xml.find("<type id=\"" + element + "\">");
-    const size_t property = xml.find("<property id=\"font_color\">", type);
-    if (type == std::string::npos || property == std::string::npos || property > xml.find("</type>", type))
-        return "(none)";
-    const size_t start = xml.find('>', property) + 1;
-    return xml.substr(start, xml.find('<', start) - start);
+    std::pair<int, HWND> search{id, nullptr};
+    EnumChildWindows(dialog, [](HWND hwnd, LPARAM data) -> BOOL {
+        auto *wanted = reinterpret_cast<std::pair<int, HWND> *>(data);
+        if (GetDlgCtrlID(hwnd) == wanted->first)
+            wanted->second = hwnd;
+        return !wanted->second;
+    }, reinterpret_cast<LPARAM>(&search));
+    return search.second;
 }
 
 COLORREF NumberColour(HWND view) { return static_cast<COLORREF>(SendMessageA(view, SCI_STYLEGETFORE, 4, 0)); }
@@ -74,5 +60,8 @@ TEST(SettingsDialog, OkRecoloursTheOpenHspDocumentAtOnceAndTheColourIsSavedAtExi
     DWORD code = 1;
     ASSERT_TRUE(run.WaitForExit(20000, code));
     const std::string hsp = TestFiles::Read(folder.Path() + "lexer\\hsp.xml");
-    EXPECT_EQ(std::to_string(Colors::Red), FontColor(hsp, "number")) << hsp;
+    const size_t type = hsp.find("<type id=\"number\">");
+    ASSERT_NE(std::string::npos, type) << hsp;
+    EXPECT_EQ(hsp.find("<property id=\"font_color\">" + std::to_string(Colors::Red) + "</property>", type),
+              hsp.find("<property id=\"font_color\">", type)) << hsp;
 }

@@ -1,10 +1,12 @@
-// The settings dialog as a whole: Cancel changes nothing, OK stores exactly what the pages
-// edit and nothing when nothing was changed, and the open documents follow at once.
+// The settings dialog as a whole: Cancel changes nothing; OK stores exactly what the pages edit,
+// each key from its own control, and nothing when nothing changed; the frame follows at once.
 #include "SettingsFixture.h"
 
+#include <tinyxml.h>
 #include <windows.h>
 
-#include <cstring>
+#include <algorithm>
+#include <map>
 #include <set>
 
 #include "app/System.h"
@@ -20,95 +22,95 @@
 
 namespace {
 
-std::string ClassOf(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
-
+using Values = std::map<std::string, std::string>;
 // The colour each colour control was set to, by section name and control id.
 using ChosenColors = std::map<std::pair<std::string, int>, COLORREF>;
 
-// A colour per control id, other than the one shown, so that a control that edits another
-// key than its own shows in that key's value.
-int ColorIndexFor(int id, int shown) {
-    const int index = id % SystemColor::Count;
-    return index == shown ? (index + 1) % SystemColor::Count : index;
+const char *const sectionNames[] = {"_common", "cpp", "csv", "hsp", "ini", "html", "sql", "tsv", "vb6", "xml"};
+const char *const languageSections[] = {"cpp", "csv", "hsp", "html", "ini", "sql", "tsv", "vb6", "xml"};
+
+// Every element below element by its key (name[id] levels); values kept in attributes as
+// key@attribute.
+void Collect(const TiXmlElement *element, const std::string &key, Values &values) {
+    for (const TiXmlElement *child = element->FirstChildElement(); child; child = child->NextSiblingElement()) {
+        const std::string path = key + child->ValueStr() + "[" + (child->Attribute("id") ? child->Attribute("id") : "") + "]";
+        if (child->GetText())
+            values[path] = child->GetText();
+        for (const TiXmlAttribute *attribute = child->FirstAttribute(); attribute; attribute = attribute->Next())
+            if (attribute->NameTStr() != "id")
+                values[path + "@" + attribute->NameTStr()] = attribute->ValueStr();
+        Collect(child, path, values);
+    }
 }
 
-// Moves every enabled combo box of the page to another item, types a number into every
+// Every section's values as its file would hold them.
+std::vector<Values> AllValues() {
+    std::vector<Values> all;
+    for (Lexer *section : SettingsTest::Sections()) {
+        TiXmlElement style("style"), event("event");
+        section->styleElement = &style;
+        section->eventElement = &event;
+        section->Write();
+        section->styleElement = section->eventElement = nullptr;
+        all.emplace_back();
+        Collect(&style, "", all.back());
+        Collect(&event, "", all.back());
+    }
+    return all;
+}
+
+// Moves every enabled combo box of the page to another item (a colour chosen by the control's
+// id, so that a control editing another key than its own shows), types a number into every
 // writable edit and flips every check box.
 void ChangeEveryControl(const SettingPage &page, const std::string &section, ChosenColors &chosen) {
     for (HWND control = GetWindow(page.GetHandle(), GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
-        const std::string kind = ClassOf(control);
+        char kind[32] = "";
+        GetClassNameA(control, kind, sizeof kind);
         const LONG style = GetWindowLongA(control, GWL_STYLE);
         const int id = GetDlgCtrlID(control);
         const int count = static_cast<int>(SendMessageA(control, CB_GETCOUNT, 0, 0));
         const int shown = static_cast<int>(SendMessageA(control, CB_GETCURSEL, 0, 0));
         if (!IsWindowEnabled(control))
             continue;
-        if (kind == "ComboBoxEx32") {
-            const int index = ColorIndexFor(id, shown);
+        if (std::string(kind) == "ComboBoxEx32") {
+            const int index = id % SystemColor::Count == shown ? (shown + 1) % SystemColor::Count : id % SystemColor::Count;
             SettingsTest::Choose(page, id, index);
             chosen[{section, id}] = System::Get().Colors()[index].color;
-        } else if (kind == "ComboBox" && count > 1) {
+        } else if (std::string(kind) == "ComboBox" && count > 1) {
             SettingsTest::Choose(page, id, (shown + 1) % count);
-        } else if (kind == "Edit" && !(style & ES_READONLY)) {
+        } else if (std::string(kind) == "Edit" && !(style & ES_READONLY)) {
             SetWindowTextA(control, "7");
-        } else if (kind == "Button" && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
-            SendMessageA(control, BM_SETCHECK, SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
+        } else if (std::string(kind) == "Button" && (style & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
+            SendMessageA(control, BM_SETCHECK, !SendMessageA(control, BM_GETCHECK, 0, 0), 0);
         }
     }
-}
-
-std::string SectionName(const Lexer &section) {
-    const std::string file = section.FileName();
-    return file.substr(file.rfind('\\') + 1, file.rfind('.') - file.rfind('\\') - 1);
 }
 
 }
 
 class SettingDialogTest : public SettingsTest {
 protected:
-    std::vector<std::map<std::string, std::string>> AllValues() const {
-        std::vector<std::map<std::string, std::string>> values;
-        for (Lexer *section : Sections())
-            values.push_back(Values(*section));
-        return values;
-    }
-    std::string Program() const {
-        char path[MAX_PATH] = "";
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        return path;
-    }
     // Every control of every page changed, a default folder chosen, an item put in each menu list
     // and a launch entry registered.
     void ChangeEverything() {
         for (SettingDialog::Tab tab : {SettingDialog::Basic, SettingDialog::Guide, SettingDialog::Menus, SettingDialog::Launch})
             ChangeEveryControl(Page(tab), "_common", chosen);
-        const char *const languages[] = {"cpp", "csv", "hsp", "html", "ini", "sql", "tsv", "vb6", "xml"};
         for (int language = SettingLangDialog::Cpp; language <= SettingLangDialog::Xml; ++language)
-            ChangeEveryControl(Language(static_cast<SettingLangDialog::Language>(language)), languages[language], chosen);
+            ChangeEveryControl(Language(static_cast<SettingLangDialog::Language>(language)), languageSections[language], chosen);
         desktop.folders = {folder.substr(0, folder.size() - 1)};
         Click(Page(SettingDialog::Basic), IDC_BASIC_CHOOSE_DIRECTORY);
-        const SettingPage &menus = Page(SettingDialog::Menus);
-        Select(menus, IDC_MENU_CANDIDATES, 1);
-        Click(menus, IDC_MENU_CONTEXT_INSERT);
-        Click(menus, IDC_MENU_TOOLBAR_INSERT);
-        const SettingPage &launch = Page(SettingDialog::Launch);
-        Type(launch, IDC_APP_TYPE, "txt");
+        Select(Page(SettingDialog::Menus), IDC_MENU_CANDIDATES, 1);
+        Click(Page(SettingDialog::Menus), IDC_MENU_CONTEXT_INSERT);
+        Click(Page(SettingDialog::Menus), IDC_MENU_TOOLBAR_INSERT);
+        Type(Page(SettingDialog::Launch), IDC_APP_TYPE, "txt");
         desktop.files = {Program()};
-        Click(launch, IDC_APP_BROWSE);
-        Click(launch, IDC_APP_REGISTER);
+        Click(Page(SettingDialog::Launch), IDC_APP_BROWSE);
+        Click(Page(SettingDialog::Launch), IDC_APP_REGISTER);
         ASSERT_TRUE(desktop.messages.empty()) << desktop.messages[0].text;
     }
-
-    static size_t SectionIndex(const std::string &name) {
-        const auto sections = Sections();
-        for (size_t i = 0; i < sections.size(); ++i)
-            if (SectionName(*sections[i]) == name)
-                return i;
-        return sections.size();
+    void ExpectNothingModified() const {
+        for (Lexer *section : Sections())
+            EXPECT_FALSE(section->modified) << section->FileName();
     }
 
     ChosenColors chosen;
@@ -121,8 +123,7 @@ TEST_F(SettingDialogTest, CancelAfterChangingEveryControlLeavesEverySettingAsItW
     Cancel();
     EXPECT_EQ(nullptr, dialog->GetHandle());
     EXPECT_EQ(before, AllValues());
-    for (Lexer *section : Sections())
-        EXPECT_FALSE(section->modified) << section->FileName();
+    ExpectNothingModified();
 }
 
 TEST_F(SettingDialogTest, OkAfterChangingEveryControlStoresExactlyTheKeysThePagesEdit) {
@@ -133,32 +134,25 @@ TEST_F(SettingDialogTest, OkAfterChangingEveryControlStoresExactlyTheKeysThePage
     Ok();
     const auto after = AllValues();
     std::set<std::string> changed;
-    for (size_t i = 0; i < Sections().size(); ++i) {
-        std::set<std::string> keys;
-        for (const auto *values : {&before[i], &after[i]})
-            for (const auto &value : *values)
-                keys.insert(value.first);
-        bool sectionChanged = false;
-        for (const std::string &key : keys) {
-            const auto was = before[i].find(key);
-            const auto is = after[i].find(key);
-            if (was == before[i].end() || is == after[i].end() || was->second != is->second) {
-                changed.insert(SectionName(*Sections()[i]) + " | " + key);
-                sectionChanged = true;
-            }
+    for (size_t i = 0; i < after.size(); ++i) {
+        Values keys = before[i];
+        keys.insert(after[i].begin(), after[i].end());
+        for (const auto &key : keys) {
+            const auto was = before[i].find(key.first), is = after[i].find(key.first);
+            if (was == before[i].end() || is == after[i].end() || was->second != is->second)
+                changed.insert(sectionNames[i] + std::string(" | ") + key.first);
         }
-        EXPECT_EQ(sectionChanged, Sections()[i]->modified) << Sections()[i]->FileName();
+        EXPECT_EQ(before[i] != after[i], Sections()[i]->modified) << sectionNames[i];
     }
     std::set<std::string> edited;
     for (const std::string &line : TestData::Lines("EDITED_KEYS")) {
         const auto fields = TestData::Fields(line);
         ASSERT_EQ(3u, fields.size()) << line;
         edited.insert(fields[0] + " | " + fields[2]);
-        if (fields[1] == "-")
-            continue;
-        const size_t section = SectionIndex(fields[0]);
-        ASSERT_LT(section, after.size()) << line;
-        EXPECT_EQ(std::to_string(chosen[{fields[0], std::stoi(fields[1])}]), after[section].at(fields[2])) << line;
+        const size_t section = std::find(std::begin(sectionNames), std::end(sectionNames), fields[0]) - std::begin(sectionNames);
+        if (fields[1] != "-" && section < after.size()) {
+            EXPECT_EQ(std::to_string(chosen[{fields[0], std::stoi(fields[1])}]), after[section].at(fields[2])) << line;
+        }
     }
     EXPECT_EQ(edited, changed);
     // The untitled document moved to the new default folder.
@@ -170,8 +164,7 @@ TEST_F(SettingDialogTest, OkWithoutChangesMarksNoSectionModified) {
     Open();
     Ok();
     EXPECT_EQ(before, AllValues());
-    for (Lexer *section : Sections())
-        EXPECT_FALSE(section->modified) << section->FileName();
+    ExpectNothingModified();
 }
 
 TEST_F(SettingDialogTest, TransparencyIsStoredAsOpacity) {
@@ -185,15 +178,11 @@ TEST_F(SettingDialogTest, ANewHspNumberColourRecoloursOpenHspDocumentsAtOnce) {
     const std::string path = folder + "a.hsp";
     TestFiles::Write(path, "x = 12345\r\n");
     ASSERT_TRUE(frame->Open(path.c_str()));
-    Document &document = *frame->Current();
-    const SystemColor &colors = System::Get().Colors();
-    const COLORREF before = document.StyleGetFore(4);
-    const COLORREF color = before == Colors::Red ? Colors::Lime : Colors::Red;
+    const COLORREF color = frame->Current()->StyleGetFore(4) == Colors::Red ? Colors::Lime : Colors::Red;
     Open();
-    Choose(Language(SettingLangDialog::Hsp), IDC_HSP_NUMBER, colors.IndexOf(color));
+    Choose(Language(SettingLangDialog::Hsp), IDC_HSP_NUMBER, System::Get().Colors().IndexOf(color));
     Ok();
-    EXPECT_EQ(color, document.StyleGetFore(4));
-    EXPECT_EQ(color, System::Get().Settings().Hsp().colors[LexerHsp::Number]);
+    EXPECT_EQ(color, frame->Current()->StyleGetFore(4));
 }
 
 // Sizes typed in snap to the chosen face's sizes as they do when the settings are read.

@@ -1,12 +1,10 @@
 // The settings dialog over a real main frame in the test process, opened modeless so that a test
-// can work its controls as a user would; a double of the client part names two clients. Every
-// setting section is read again from its file before each test, so tests do not see each
-// other's changes.
+// can work its controls as a user would, with a double of the client part. Every setting section
+// is read again from its file before each test, so tests do not see each other's changes.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,8 +19,8 @@
 class Lexer;
 class SystemFont;
 
-// The client part's double: clients "alpha" (functions "build" and "run") and "beta" (none); it
-// records which clients were asked for their functions (which starts a real client).
+// Clients "alpha" (functions "build" and "run") and "beta" (none); records which clients were
+// asked for their functions (which starts a real client).
 class ClientDouble : public Subsystem, public ClientCatalogue {
 public:
     std::vector<std::string> ClientNames() const override { return {"alpha", "beta"}; }
@@ -31,36 +29,29 @@ public:
 };
 
 class SettingsTest : public ::testing::Test {
+public:
+    static HWND Control(const SettingPage &page, int id) { return GetDlgItem(page.GetHandle(), id); }
+    // A combo box's item chosen as a user does: selected, and its page told.
+    static void Choose(const SettingPage &page, int id, int index);
+    static void Select(const SettingPage &page, int id, int index) { SendMessageA(Control(page, id), LB_SETCURSEL, index, 0); }
+    static void Click(const SettingPage &page, int id);
+    static void Type(const SettingPage &page, int id, const char *text) { SetWindowTextA(Control(page, id), text); }
+    static std::string Text(const SettingPage &page, int id);
+    // The ten sections, common first.
+    static std::vector<Lexer *> Sections();
+
 protected:
     void SetUp() override;
     void TearDown() override;
 
     // Opens the dialog; fonts: the font table its pages offer (the system's when null).
     void Open(const SystemFont *fonts = nullptr);
-    void Ok();
-    void Cancel();
-
+    void Ok() const { Close(IDOK); }
+    void Cancel() const { Close(IDCANCEL); }
+    void Close(int button) const;
     SettingPage &Page(SettingDialog::Tab tab) const { return *dialog->Page(tab); }
     SettingPage &Language(SettingLangDialog::Language language) const;
-
-public:
-    static HWND Control(const SettingPage &page, int id) { return GetDlgItem(page.GetHandle(), id); }
-    // A combo box's item chosen as a user does: selected, and its page told.
-    static void Choose(const SettingPage &page, int id, int index);
-    // A list box's item selected.
-    static void Select(const SettingPage &page, int id, int index);
-    static void Click(const SettingPage &page, int id);
-    static void Type(const SettingPage &page, int id, const char *text);
-    static std::string Text(const SettingPage &page, int id);
-    static void Pump();
-
-protected:
-
-    // The ten sections, common first.
-    static std::vector<Lexer *> Sections();
-    // Every value of a section as its file would hold it: key (with "@attribute" for values
-    // kept in attributes) to text.
-    static std::map<std::string, std::string> Values(Lexer &section);
+    std::string Program() const;
 
     ScriptedDesktop desktop;
     std::unique_ptr<MainFrameWindow> frame;

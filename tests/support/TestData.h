@@ -10,7 +10,7 @@ namespace TestData {
 // The resource's lines in Shift-JIS, like the program's own text (the files are UTF-8), without
 // blank lines and lines starting with "#".
 std::vector<std::string> Lines(const char *resource);
-// A line split at each " | ", every field with \r, \n, \t and \\ unescaped.
+// A line split at each " | ", every field with \r, \n and \\ unescaped.
 std::vector<std::string> Fields(const std::string &line);
 
 }

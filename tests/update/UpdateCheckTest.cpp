@@ -23,43 +23,52 @@
 namespace {
 
 const char question[] = "更新があります。\r\nダウンロードページを開きますか？";
-const char noUpdate[] = "更新はありません。";
 const char failure[] = "更新確認中にエラーが発生しました。";
 const DWORD timeoutMs = 1500;
 
-class UpdateCheckTest : public ::testing::Test {
-protected:
-    UpdateServer At(unsigned short port) const {
-        return {"127.0.0.1", port, "Corvanis/check_update.do", "http://127.0.0.1/download/", timeoutMs, timeoutMs};
-    }
-    // Runs the check against the server; the seconds it took.
-    double Check(unsigned short port, const std::string &version = "1, 2, 3, 4") {
-        const auto start = std::chrono::steady_clock::now();
-        UpdateCheck::Run(nullptr, version, At(port));
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    }
-    std::string Told() const { return desktop.messages.empty() ? "(nothing)" : desktop.messages.back().text; }
+UpdateServer At(unsigned short port) {
+    return {"127.0.0.1", port, "Corvanis/check_update.do", "http://127.0.0.1/download/", timeoutMs, timeoutMs};
+}
 
-    ScriptedDesktop desktop;
-};
+// Runs the check; the seconds it took.
+double Check(unsigned short port, const std::string &version = "1, 2, 3, 4") {
+    const auto start = std::chrono::steady_clock::now();
+    UpdateCheck::Run(nullptr, version, At(port));
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
 
 std::string Answer(const std::string &body) {
     return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
 }
 
+// The huge answer's check, in a fresh process whose peak memory tells what it set aside.
+size_t PeakMemory() {
+    PROCESS_MEMORY_COUNTERS counters{sizeof counters};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PeakWorkingSetSize;
 }
 
-TEST_F(UpdateCheckTest, PostsTheVersionWithFullStopsAndNoSpaces) {
-    LocalHttpServer server(Answer("no"));
-    Check(server.Port());
-    EXPECT_EQ("ver=1.2.3.4", server.Body());
-    const std::string head = server.Head();
-    EXPECT_EQ(0u, head.find("POST ")) << head;
-    EXPECT_NE(std::string::npos, head.find("Corvanis/check_update.do HTTP/1.")) << head;
-    EXPECT_NE(std::string::npos, head.find("Content-Type: application/x-www-form-urlencoded")) << head;
-    EXPECT_EQ(noUpdate, Told());
+int CheckHugeAnswer(int argc, char **argv) {
+    ScriptedDesktop desktop;
+    const size_t before = PeakMemory();
+    UpdateCheck::Run(nullptr, "1, 0", At(static_cast<unsigned short>(argc > 0 ? std::atoi(argv[0]) : 0)));
+    if (desktop.messages.size() != 1 || desktop.messages[0].text != failure)
+        return 1;
+    return PeakMemory() - before < (256u << 20) ? 0 : 2;
 }
 
+const ChildMode::Registration hugeAnswer("--update-huge-answer", CheckHugeAnswer);
+
+class UpdateCheckTest : public ::testing::Test {
+protected:
+    std::string Told() const { return desktop.messages.empty() ? "(nothing)" : desktop.messages.back().text; }
+
+    ScriptedDesktop desktop;
+};
+
+}
+
+// Each request: a POST of the version with full stops for commas and no spaces.
 TEST_F(UpdateCheckTest, EachAnswerTellsTheUserWhatItMeans) {
     const auto cases = TestData::Lines("ANSWERS");
     ASSERT_FALSE(cases.empty());
@@ -69,8 +78,10 @@ TEST_F(UpdateCheckTest, EachAnswerTellsTheUserWhatItMeans) {
         desktop.messages.clear();
         LocalHttpServer server(fields[0]);
         Check(server.Port());
-        const std::string expected = fields[1] == "yes" ? question : fields[1] == "no" ? noUpdate : failure;
-        EXPECT_EQ(expected, Told()) << line;
+        EXPECT_EQ("ver=1.2.3.4", server.Body());
+        EXPECT_EQ(0u, server.Head().find("POST /Corvanis/check_update.do HTTP/1.")) << server.Head();
+        EXPECT_NE(std::string::npos, server.Head().find("\r\nContent-Type: application/x-www-form-urlencoded"));
+        EXPECT_EQ(fields[1] == "yes" ? question : fields[1] == "no" ? "更新はありません。" : failure, Told()) << line;
         ASSERT_EQ(1u, desktop.messages.size()) << line;
         EXPECT_EQ("Tamborel", desktop.messages[0].caption);
     }
@@ -81,47 +92,17 @@ TEST_F(UpdateCheckTest, YesOpensTheDownloadPageOnlyWhenTheUserSaysSo) {
         desktop.answers = {choice};
         LocalHttpServer server(Answer("yes"));
         Check(server.Port());
-        ASSERT_EQ(question, Told());
         EXPECT_EQ(static_cast<UINT>(MB_YESNO | MB_ICONINFORMATION), desktop.messages.back().type);
     }
     ASSERT_EQ(1u, desktop.launches.size());
-    EXPECT_EQ("open", desktop.launches[0].verb);
     EXPECT_EQ("http://127.0.0.1/download/", desktop.launches[0].file);
 }
 
-// A server that announces 2 GB must not make the editor set that much memory aside. The check
-// runs in a fresh process of its own, whose peak memory says what it took.
-namespace {
-
-size_t PeakMemory() {
-    PROCESS_MEMORY_COUNTERS counters{sizeof counters};
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.PeakWorkingSetSize;
-}
-
-int CheckHugeAnswer(int argc, char **argv) {
-    if (argc < 1)
-        return 3;
-    ScriptedDesktop desktop;
-    const UpdateServer server{"127.0.0.1", static_cast<INTERNET_PORT>(std::atoi(argv[0])), "Corvanis/check_update.do", "", timeoutMs,
-                              timeoutMs};
-    const size_t before = PeakMemory();
-    UpdateCheck::Run(nullptr, "1, 0", server);
-    if (desktop.messages.size() != 1 || desktop.messages[0].text != failure)
-        return 1;
-    return PeakMemory() - before < (256u << 20) ? 0 : 2;
-}
-
-const ChildMode::Registration hugeAnswer("--update-huge-answer", CheckHugeAnswer);
-
-}
-
-TEST_F(UpdateCheckTest, AHugeContentLengthIsRefusedWithoutReservingIt) {
+TEST_F(UpdateCheckTest, AHugeContentLengthIsRefusedWithoutSettingItsSizeAside) {
     LocalHttpServer server("HTTP/1.1 200 OK\r\nContent-Length: 2147483648\r\n\r\nyes");
     KernelHandle child = ChildMode::Start("--update-huge-answer", std::to_string(server.Port()));
-    ASSERT_TRUE(child.Valid());
     ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(child.Get(), 30000));
-    DWORD code = 4;
+    DWORD code = 3;
     GetExitCodeProcess(child.Get(), &code);
     EXPECT_EQ(0u, code) << "1: wrong message, 2: the announced length was allocated";
 }
@@ -130,11 +111,10 @@ TEST_F(UpdateCheckTest, NoServerIsAnErrorAtOnceAndIsLogged) {
     Logger &logger = System::Get().GetLogger();
     const unsigned short level = logger.level;
     logger.level = Logger::LevelOfSetting('E');
-    const double seconds = Check(LocalHttpServer::FreePort());
+    EXPECT_LT(Check(LocalHttpServer::FreePort()), timeoutMs / 1000.0);
+    logger.level = level;
     EXPECT_EQ(failure, Told());
     EXPECT_EQ(static_cast<UINT>(MB_ICONEXCLAMATION), desktop.messages.back().type);
-    EXPECT_LT(seconds, timeoutMs / 1000.0 + 1);
-    logger.level = level;
     const std::string log = TestFiles::Read(TestFiles::ProgramFolder() + "log\\Tamborel1.log");
     EXPECT_NE(std::string::npos, log.find("program-update-check error. error code is '")) << log;
 }
@@ -145,11 +125,4 @@ TEST_F(UpdateCheckTest, ASilentServerIsGivenUpAfterTheTimeLimit) {
     EXPECT_EQ(failure, Told());
     EXPECT_GE(seconds, timeoutMs / 1000.0 * 0.8);
     EXPECT_LT(seconds, timeoutMs / 1000.0 + 3);
-}
-
-TEST_F(UpdateCheckTest, NoVersionTextAsksNothing) {
-    LocalHttpServer server(Answer("yes"));
-    Check(server.Port(), "");
-    EXPECT_EQ(failure, Told());
-    EXPECT_EQ("", server.Head());
 }
