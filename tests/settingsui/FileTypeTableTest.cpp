@@ -2,43 +2,30 @@
 // that a refused entry changes nothing.
 #include <gtest/gtest.h>
 
-#include <windows.h>
-
+#include <sstream>
 #include <string>
-#include <vector>
 
 #include "settingsui/FileTypeTable.h"
 #include "support/TestData.h"
+#include "support/TestFiles.h"
 
 namespace {
-
-std::string ThisProgram() {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
 
 // "alpha:run,,beta:build," as four slots.
 ClientSlots SlotsOf(const std::string &text) {
     ClientSlots slots;
-    size_t start = 0;
-    for (ClientSlot &slot : slots) {
-        if (start > text.size())
-            break;
-        const size_t end = std::min(text.find(',', start), text.size());
-        const std::string pair = text.substr(start, end - start);
-        const size_t colon = pair.find(':');
-        if (colon != std::string::npos)
-            slot = {pair.substr(0, colon), pair.substr(colon + 1)};
-        start = end + 1;
-    }
+    std::istringstream pairs(text);
+    std::string pair;
+    for (ClientSlot &slot : slots)
+        if (std::getline(pairs, pair, ',') && pair.find(':') != std::string::npos)
+            slot = {pair.substr(0, pair.find(':')), pair.substr(pair.find(':') + 1)};
     return slots;
 }
 
 }
 
 TEST(FileTypeTable, RegistrationsAreCheckedInOrderAndStoredWhole) {
-    const std::string program = ThisProgram();
+    const std::string program = TestFiles::DistDirectory() + "Tamborel.exe";
     const auto cases = TestData::Lines("REGISTRATIONS");
     ASSERT_FALSE(cases.empty());
     for (const std::string &line : cases) {

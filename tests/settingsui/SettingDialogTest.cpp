@@ -1,9 +1,8 @@
 // The settings dialog as a whole: Cancel changes nothing; OK stores exactly what the pages edit,
-// each key from its own control, and nothing when nothing changed; the frame follows at once.
+// each key from its own control, and nothing when nothing changed.
 #include "SettingsFixture.h"
 
 #include <tinyxml.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <map>
@@ -12,7 +11,6 @@
 #include "app/System.h"
 #include "editor/Document.h"
 #include "settings/LexerCommon.h"
-#include "settings/LexerHsp.h"
 #include "settings/Setting.h"
 #include "settings/SystemColor.h"
 #include "settings/SystemFont.h"
@@ -26,8 +24,8 @@ using Values = std::map<std::string, std::string>;
 // The colour each colour control was set to, by section name and control id.
 using ChosenColors = std::map<std::pair<std::string, int>, COLORREF>;
 
-const char *const sectionNames[] = {"_common", "cpp", "csv", "hsp", "ini", "html", "sql", "tsv", "vb6", "xml"};
-const char *const languageSections[] = {"cpp", "csv", "hsp", "html", "ini", "sql", "tsv", "vb6", "xml"};
+// In the order of SettingsTest::Sections: common first, then the language pages' order.
+const char *const sectionNames[] = {"_common", "cpp", "csv", "hsp", "html", "ini", "sql", "tsv", "vb6", "xml"};
 
 // Every element below element by its key (name[id] levels); values kept in attributes as
 // key@attribute.
@@ -90,13 +88,14 @@ void ChangeEveryControl(const SettingPage &page, const std::string &section, Cho
 
 class SettingDialogTest : public SettingsTest {
 protected:
-    // Every control of every page changed, a default folder chosen, an item put in each menu list
-    // and a launch entry registered.
+    // Every control of every page changed, transparency 30 chosen, a default folder chosen, an
+    // item put in each menu list and a launch entry registered.
     void ChangeEverything() {
         for (SettingDialog::Tab tab : {SettingDialog::Basic, SettingDialog::Guide, SettingDialog::Menus, SettingDialog::Launch})
             ChangeEveryControl(Page(tab), "_common", chosen);
         for (int language = SettingLangDialog::Cpp; language <= SettingLangDialog::Xml; ++language)
-            ChangeEveryControl(Language(static_cast<SettingLangDialog::Language>(language)), languageSections[language], chosen);
+            ChangeEveryControl(Language(static_cast<SettingLangDialog::Language>(language)), sectionNames[language + 1], chosen);
+        Choose(Page(SettingDialog::Guide), IDC_GUIDE_OVER_CARET_TRANSPARENCY, 30);
         desktop.folders = {folder.substr(0, folder.size() - 1)};
         Click(Page(SettingDialog::Basic), IDC_BASIC_CHOOSE_DIRECTORY);
         Select(Page(SettingDialog::Menus), IDC_MENU_CANDIDATES, 1);
@@ -155,6 +154,7 @@ TEST_F(SettingDialogTest, OkAfterChangingEveryControlStoresExactlyTheKeysThePage
         }
     }
     EXPECT_EQ(edited, changed);
+    EXPECT_EQ(70, System::Get().Settings().Common().overCarretOpacity);
     // The untitled document moved to the new default folder.
     EXPECT_STREQ(folder.c_str(), frame->Current()->path.DirectoryPart());
 }
@@ -165,24 +165,6 @@ TEST_F(SettingDialogTest, OkWithoutChangesMarksNoSectionModified) {
     Ok();
     EXPECT_EQ(before, AllValues());
     ExpectNothingModified();
-}
-
-TEST_F(SettingDialogTest, TransparencyIsStoredAsOpacity) {
-    Open();
-    Choose(Page(SettingDialog::Guide), IDC_GUIDE_OVER_CARET_TRANSPARENCY, 30);
-    Ok();
-    EXPECT_EQ(70, System::Get().Settings().Common().overCarretOpacity);
-}
-
-TEST_F(SettingDialogTest, ANewHspNumberColourRecoloursOpenHspDocumentsAtOnce) {
-    const std::string path = folder + "a.hsp";
-    TestFiles::Write(path, "x = 12345\r\n");
-    ASSERT_TRUE(frame->Open(path.c_str()));
-    const COLORREF color = frame->Current()->StyleGetFore(4) == Colors::Red ? Colors::Lime : Colors::Red;
-    Open();
-    Choose(Language(SettingLangDialog::Hsp), IDC_HSP_NUMBER, System::Get().Colors().IndexOf(color));
-    Ok();
-    EXPECT_EQ(color, frame->Current()->StyleGetFore(4));
 }
 
 // Sizes typed in snap to the chosen face's sizes as they do when the settings are read.

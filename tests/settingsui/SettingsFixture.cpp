@@ -20,11 +20,6 @@ void Pump() {
 
 }
 
-std::vector<std::string> ClientDouble::FunctionsOf(const std::string &client) {
-    asked.push_back(client);
-    return client == "alpha" ? std::vector<std::string>{"build", "run"} : std::vector<std::string>{};
-}
-
 void SettingsTest::SetUp() {
     for (Lexer *section : Sections()) {
         section->Load(true);
@@ -65,12 +60,6 @@ SettingPage &SettingsTest::Language(SettingLangDialog::Language language) const 
     return *static_cast<SettingLangDialog &>(Page(SettingDialog::Languages)).Page(language);
 }
 
-std::string SettingsTest::Program() const {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
 void SettingsTest::Choose(const SettingPage &page, int id, int index) {
     HWND combo = Control(page, id);
     SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -90,6 +79,6 @@ std::string SettingsTest::Text(const SettingPage &page, int id) {
 
 std::vector<Lexer *> SettingsTest::Sections() {
     Setting &settings = System::Get().Settings();
-    return {&settings.Common(), &settings.Cpp(), &settings.Csv(), &settings.Hsp(), &settings.Ini(),
-            &settings.Html(),   &settings.Sql(), &settings.Tsv(), &settings.Vb6(), &settings.Xml()};
+    return {&settings.Common(), &settings.Cpp(), &settings.Csv(), &settings.Hsp(), &settings.Html(),
+            &settings.Ini(),    &settings.Sql(), &settings.Tsv(), &settings.Vb6(), &settings.Xml()};
 }

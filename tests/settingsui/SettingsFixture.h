@@ -15,6 +15,7 @@
 #include "settingsui/SettingDialog.h"
 #include "settingsui/SettingLangDialog.h"
 #include "support/ScriptedDesktop.h"
+#include "support/TestFiles.h"
 
 class Lexer;
 class SystemFont;
@@ -24,7 +25,10 @@ class SystemFont;
 class ClientDouble : public Subsystem, public ClientCatalogue {
 public:
     std::vector<std::string> ClientNames() const override { return {"alpha", "beta"}; }
-    std::vector<std::string> FunctionsOf(const std::string &client) override;
+    std::vector<std::string> FunctionsOf(const std::string &client) override {
+        asked.push_back(client);
+        return client == "alpha" ? std::vector<std::string>{"build", "run"} : std::vector<std::string>{};
+    }
     std::vector<std::string> asked;
 };
 
@@ -37,7 +41,7 @@ public:
     static void Click(const SettingPage &page, int id);
     static void Type(const SettingPage &page, int id, const char *text) { SetWindowTextA(Control(page, id), text); }
     static std::string Text(const SettingPage &page, int id);
-    // The ten sections, common first.
+    // The ten sections: common, then the languages in the order of the language page's tabs.
     static std::vector<Lexer *> Sections();
 
 protected:
@@ -51,7 +55,8 @@ protected:
     void Close(int button) const;
     SettingPage &Page(SettingDialog::Tab tab) const { return *dialog->Page(tab); }
     SettingPage &Language(SettingLangDialog::Language language) const;
-    std::string Program() const;
+    // An application that exists.
+    static std::string Program() { return TestFiles::DistDirectory() + "Tamborel.exe"; }
 
     ScriptedDesktop desktop;
     std::unique_ptr<MainFrameWindow> frame;

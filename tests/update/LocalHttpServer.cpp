@@ -37,8 +37,7 @@ bool Readable(SOCKET socket) {
 
 }
 
-LocalHttpServer::LocalHttpServer(std::string response, bool silent)
-    : response_(std::move(response)), silent_(silent), end_(GetTickCount() + lifetimeMs) {
+LocalHttpServer::LocalHttpServer(std::string response) : response_(std::move(response)), end_(GetTickCount() + lifetimeMs) {
     listener_ = Listen(port_);
     if (listener_ != INVALID_SOCKET)
         thread_ = std::thread(&LocalHttpServer::Serve, this);
@@ -64,16 +63,15 @@ unsigned short LocalHttpServer::FreePort() {
 bool LocalHttpServer::Waiting() const { return !stopping_ && static_cast<int>(end_ - GetTickCount()) > 0; }
 
 void LocalHttpServer::Serve() {
-    while (Waiting() && !Readable(listener_)) {
-    }
-    if (!Waiting())
-        return;
+    while (!Readable(listener_))
+        if (!Waiting())
+            return;
     SOCKET client = accept(listener_, nullptr, nullptr);
-    if (Receive(client) && !silent_) {
+    if (Receive(client) && !response_.empty()) {
         send(client, response_.data(), static_cast<int>(response_.size()), 0);
         shutdown(client, SD_SEND);
     }
-    while (silent_ && Waiting())
+    while (response_.empty() && Waiting())
         Sleep(50);
     closesocket(client);
 }

@@ -1,5 +1,5 @@
 // A one-request HTTP server on 127.0.0.1 for the update check: it listens on a free port, takes
-// one request and sends back bytes given in advance, or, when silent, keeps the connection open
+// one request and sends back bytes given in advance; given none, it keeps the connection open
 // without a word. It gives up after a few seconds and always stops with its owner.
 #pragma once
 
@@ -11,10 +11,8 @@
 
 class LocalHttpServer {
 public:
-    explicit LocalHttpServer(std::string response, bool silent = false);
+    explicit LocalHttpServer(std::string response);
     ~LocalHttpServer();
-    LocalHttpServer(const LocalHttpServer &) = delete;
-    LocalHttpServer &operator=(const LocalHttpServer &) = delete;
 
     unsigned short Port() const { return port_; }
     // The request's head (request line and headers) and body. Asking stops the server.
@@ -30,7 +28,6 @@ private:
     bool Waiting() const;
 
     std::string response_;
-    bool silent_;
     SOCKET listener_ = INVALID_SOCKET;
     unsigned short port_ = 0;
     std::atomic<bool> stopping_{false};
