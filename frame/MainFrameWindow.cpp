@@ -97,13 +97,17 @@ void MainFrameWindow::CreateChildren() {
     }
 
     documents_.Create(frame, instance);
+    ApplyTabFont();
+    splitFrame_.Create(frame, instance);
+}
+
+void MainFrameWindow::ApplyTabFont() {
     const LexerCommon &common = Common();
     HDC screen = GetDC(nullptr);
     const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     documents_.SetTabFont(-MulDiv(common.documentviewFontSize > 0 ? common.documentviewFontSize : 9, pixelsPerInch, 72),
                           common.documentviewFontFace);
-    splitFrame_.Create(frame, instance);
 }
 
 void MainFrameWindow::ApplyVisibility() {
@@ -136,6 +140,7 @@ void MainFrameWindow::ApplySettings() {
     if (Document *pane = documents_.SplitPane())
         pane->Configure();
     RebuildCustomizedItems();
+    ApplyTabFont();
     ApplyVisibility();
     Layout();
 }

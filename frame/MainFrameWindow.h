@@ -96,6 +96,8 @@ private:
 
     LexerCommon &Common();
     void CreateChildren();
+    // The document tabs' font from the settings.
+    void ApplyTabFont();
     void ApplyVisibility();
     void RefreshMenuState();
     void UpdateFrameState(CommandState &state);

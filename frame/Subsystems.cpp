@@ -3,6 +3,8 @@
 #include "editor/EditorCommands.h"
 #include "hsp/HspCommands.h"
 #include "project/ProjectCommands.h"
+#include "settingsui/SettingsCommands.h"
+#include "update/UpdateCommands.h"
 
 // One line per part; the order is the order in which they are offered commands and messages.
 std::vector<std::unique_ptr<Subsystem>> MakeSubsystems(Workbench &workbench) {
@@ -10,5 +12,7 @@ std::vector<std::unique_ptr<Subsystem>> MakeSubsystems(Workbench &workbench) {
     parts.push_back(std::make_unique<EditorCommands>(workbench));
     parts.push_back(std::make_unique<HspCommands>(workbench));
     parts.push_back(std::make_unique<ProjectCommands>(workbench));
+    parts.push_back(std::make_unique<SettingsCommands>(workbench));
+    parts.push_back(std::make_unique<UpdateCommands>(workbench));
     return parts;
 }

@@ -14,6 +14,15 @@ int ImageList::AddMasked(HBITMAP bitmap, COLORREF mask) {
     return Count() - before;
 }
 
+int ImageList::Add(HBITMAP bitmap) {
+    if (!list_ || !bitmap)
+        return 0;
+    const int before = Count();
+    if (ImageList_Add(list_, bitmap, nullptr) < 0)
+        return 0;
+    return Count() - before;
+}
+
 void ImageList::Reset(HIMAGELIST list) {
     if (list_)
         ImageList_Destroy(list_);

@@ -16,6 +16,8 @@ public:
     bool Create(int width, int height, UINT flags, int initial, int grow);
     // Adds the images of a bitmap strip, with mask colour as transparent; the number added.
     int AddMasked(HBITMAP bitmap, COLORREF mask);
+    // Adds the images of a bitmap strip as they are; the number added.
+    int Add(HBITMAP bitmap);
     int Count() const { return list_ ? ImageList_GetImageCount(list_) : 0; }
     void Reset(HIMAGELIST list = nullptr);
     HIMAGELIST Handle() const { return list_; }

@@ -17,6 +17,8 @@ public:
     int GetCurSel() const { return static_cast<int>(SendMessageA(GetHandle(), LB_GETCURSEL, 0, 0)); }
     void SetCurSel(int index) const { SendMessageA(GetHandle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0); }
     void ResetContent() const { SendMessageA(GetHandle(), LB_RESETCONTENT, 0, 0); }
+    void SetItemData(int index, LPARAM data) const { SendMessageA(GetHandle(), LB_SETITEMDATA, static_cast<WPARAM>(index), data); }
+    LPARAM GetItemData(int index) const { return SendMessageA(GetHandle(), LB_GETITEMDATA, static_cast<WPARAM>(index), 0); }
     std::string GetItemText(int index) const {
         const LRESULT length = SendMessageA(GetHandle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
         if (length <= 0)
