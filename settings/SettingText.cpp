@@ -86,16 +86,19 @@ std::string DeclarationValue(const char *value) {
     return kept;
 }
 
-void CleanDeclaration(TiXmlDocument &document) {
-    for (TiXmlNode *node = document.FirstChild(); node; node = node->NextSibling()) {
-        const TiXmlDeclaration *declaration = node->ToDeclaration();
-        if (!declaration)
-            continue;
-        const TiXmlDeclaration clean(DeclarationValue(declaration->Version()), DeclarationValue(declaration->Encoding()),
-                                     DeclarationValue(declaration->Standalone()));
-        node = document.ReplaceChild(node, clean);
-        if (!node)
-            return;
+// Declarations may stand anywhere the parser met one, inside elements too. The nesting guard
+// bounds the depth of this walk.
+void CleanDeclarations(TiXmlNode &parent) {
+    for (TiXmlNode *node = parent.FirstChild(); node; node = node->NextSibling()) {
+        if (const TiXmlDeclaration *declaration = node->ToDeclaration()) {
+            const TiXmlDeclaration clean(DeclarationValue(declaration->Version()), DeclarationValue(declaration->Encoding()),
+                                         DeclarationValue(declaration->Standalone()));
+            node = parent.ReplaceChild(node, clean);
+            if (!node)
+                return;
+        } else {
+            CleanDeclarations(*node);
+        }
     }
 }
 
@@ -120,7 +123,7 @@ State Parse(TiXmlDocument &document, std::string bytes) {
         document.Clear();
         return State::Malformed;
     }
-    CleanDeclaration(document);
+    CleanDeclarations(document);
     return State::Parsed;
 }
 
