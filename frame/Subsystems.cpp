@@ -1,5 +1,6 @@
 #include "frame/Subsystems.h"
 
+#include "client/ClientCommands.h"
 #include "editor/EditorCommands.h"
 #include "hsp/HspCommands.h"
 #include "project/ProjectCommands.h"
@@ -10,5 +11,6 @@ std::vector<std::unique_ptr<Subsystem>> MakeSubsystems(Workbench &workbench) {
     parts.push_back(std::make_unique<EditorCommands>(workbench));
     parts.push_back(std::make_unique<HspCommands>(workbench));
     parts.push_back(std::make_unique<ProjectCommands>(workbench));
+    parts.push_back(std::make_unique<ClientCommands>(workbench));
     return parts;
 }
