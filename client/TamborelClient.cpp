@@ -211,8 +211,8 @@ int TamborelClient::Start(int index, const std::string &program) {
 }
 
 // The client writes its window handle, as decimal text, at the start of its client-to-server
-// block. A client that has not done so within the time limit is ended: nobody would ever talk
-// to it, and it would keep its blocks alive.
+// block. A client that has not done so within the time limit, or is refused, is ended: nobody
+// would ever talk to it, and it would keep its blocks alive.
 HWND TamborelClient::Handshake(Connection &connection) {
     const volatile unsigned char *first = connection.memory.ClientToServer();
     const DWORD start = GetTickCount();
@@ -227,10 +227,11 @@ HWND TamborelClient::Handshake(Connection &connection) {
     unsigned char *block = connection.memory.ClientToServer();
     const long long number = ClientWire::Number(ClientWire::TextAt(block, BlockSize, 0));
     ClientMemory::Clear(block, BlockSize);
-    if (number == 0 || number < INT_MIN || number > INT_MAX || !Running(connection.process))
-        return nullptr;
     HWND window = reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int>(number)));
-    return IsWindow(window) ? window : nullptr;
+    if (number != 0 && number >= INT_MIN && number <= INT_MAX && Running(connection.process) && IsWindow(window))
+        return window;
+    TerminateProcess(connection.process.Get(), 1);
+    return nullptr;
 }
 
 bool TamborelClient::LoadDescription(int index, bool started) {
