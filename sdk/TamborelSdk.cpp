@@ -15,6 +15,10 @@ using TamborelProtocol::ParameterOffsets;
 namespace {
 
 const char windowClass[] = "TamborelClientSdkWindow";
+// While connected, the client looks this often whether the editor's window still exists: an
+// editor that ended without its closing notice (it crashed, or was ended) leaves no client behind.
+const UINT_PTR editorWatch = 1;
+const UINT editorWatchPeriod = 1000;
 // Attaching clients look for their new id among the blocks that exist; ids freed by clients
 // that left make gaps, and this many missing ids in a row end the search.
 const int attachSearchGap = 256;
@@ -121,6 +125,7 @@ bool Client::OpenBlocks(int id, HWND editor) {
         clientToServer_->Open(BlockName(TamborelProtocol::ClientToServerName, id, editor))) {
         id_ = id;
         editor_ = editor;
+        SetTimer(window_, editorWatch, editorWatchPeriod, nullptr);
         return true;
     }
     CloseBlocks();
@@ -130,6 +135,8 @@ bool Client::OpenBlocks(int id, HWND editor) {
 void Client::CloseBlocks() {
     serverToClient_.reset();
     clientToServer_.reset();
+    if (window_)
+        KillTimer(window_, editorWatch);
     editor_ = nullptr;
     id_ = -1;
 }
@@ -234,6 +241,13 @@ bool Client::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT &result)
         std::memcpy(clientToServer_->view, answer.data(), length);
         clientToServer_->view[length] = 0;
         result = 1;
+        return true;
+    }
+    if (message == WM_TIMER && wParam == editorWatch) {
+        if (editor_ && !IsWindow(editor_)) {
+            CloseBlocks();
+            OnClosing();
+        }
         return true;
     }
     if (message == ToClient::RunFunction) {

@@ -68,7 +68,8 @@ public:
     void Quit(int code = 0);
 
     // Notices from the editor. A function index is -1 when the editor's key binding names a
-    // function this client does not have. The closing notice quits the loop unless overridden.
+    // function this client does not have. The closing notice quits the loop unless overridden;
+    // it also comes when the editor's window is found gone without one.
     virtual void OnRun(int function) {}
     virtual void OnConnected() {}
     virtual void OnClosing() { Quit(0); }

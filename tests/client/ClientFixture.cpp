@@ -27,8 +27,10 @@ void ClientTest::StartFrame(const std::vector<std::string> &clients) {
     for (const std::string &name : clients) {
         const std::string folder = ClientFolder() + name + "\\";
         CreateDirectoryA(folder.c_str(), nullptr);
+        // "run" is the shipped run client, any other name the test client.
+        const std::string from = name == "run" ? TestFiles::DistDirectory() + "client\\run\\" : TestClientFolder();
         for (const char *file : {"client.exe", "requests.txt"})
-            CopyFileA((TestClientFolder() + file).c_str(), (folder + file).c_str(), FALSE);
+            CopyFileA((from + file).c_str(), (folder + file).c_str(), FALSE);
     }
     System::Get().Settings().Common().clientBindings.clear();
     desktop.startProcesses = true;
@@ -55,9 +57,9 @@ void ClientTest::Bind(const std::string &type, int key, const std::string &clien
     System::Get().Settings().Common().clientBindings[type][static_cast<size_t>(key - 5)] = {client, function};
 }
 
-void ClientTest::OpenDocument(const std::string &name) const {
+void ClientTest::OpenDocument(const std::string &name, const std::string &bytes) const {
     const std::string path = TestFiles::ProgramFolder() + "work\\" + name;
-    TestFiles::Write(path, "mes \"a\"\r\n");
+    TestFiles::Write(path, bytes);
     ASSERT_TRUE(frame->Open(path.c_str()));
 }
 

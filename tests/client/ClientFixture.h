@@ -18,12 +18,12 @@ class ClientTest : public ::testing::Test {
 protected:
     void TearDown() override;
 
-    // Installs the test client under these names, then makes the frame.
+    // Installs the test client under these names ("run": the run client), then makes the frame.
     void StartFrame(const std::vector<std::string> &clients);
     TamborelClient &Clients() const;
     void Bind(const std::string &type, int key, const std::string &client, const std::string &function) const;
-    // Opens a new file of that name as the current document.
-    void OpenDocument(const std::string &name) const;
+    // Opens a new file of that name in the program's work folder as the current document.
+    void OpenDocument(const std::string &name, const std::string &bytes = "mes \"a\"\r\n") const;
     void Command(UINT id) const;
     // What the installed client noted: its events, or any file beside it.
     static std::string ClientFile(const std::string &client, const std::string &file = "events.txt");
