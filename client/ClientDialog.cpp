@@ -22,7 +22,8 @@ INT_PTR ClientDialog::OnInitDialog(HWND, LPARAM) {
         SetDlgItemTextA(GetHandle(), field.id, field.text.c_str());
     FillFunctions();
     ShowVersionCheck();
-    return TRUE;
+    ::SetFocus(Item(IsWindowEnabled(Item(IDOK)) ? IDOK : IDCANCEL));
+    return FALSE;
 }
 
 // The remembered function is selected, or the first one while none was run yet.
