@@ -19,6 +19,7 @@ const char windowClass[] = "TamborelClientSdkWindow";
 // editor that ended without its closing notice (it crashed, or was ended) leaves no client behind.
 const UINT_PTR editorWatch = 1;
 const UINT editorWatchPeriod = 1000;
+const UINT disconnectLimit = 5000;
 // Attaching clients look for their new id among the blocks that exist; ids freed by clients
 // that left make gaps, and this many missing ids in a row end the search.
 const int attachSearchGap = 256;
@@ -192,7 +193,9 @@ void Client::Disconnect() {
     HWND editor = editor_;
     const int id = id_;
     CloseBlocks();
-    SendMessageA(editor, ToEditor::Disconnect, static_cast<WPARAM>(id), 0);
+    // An editor that stopped answering must not keep the client from ending.
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(editor, ToEditor::Disconnect, static_cast<WPARAM>(id), 0, SMTO_ABORTIFHUNG, disconnectLimit, &result);
 }
 
 bool Client::ReleaseHandles() {

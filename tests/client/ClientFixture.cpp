@@ -14,24 +14,15 @@ std::string ClientFolder() { return TestFiles::ProgramFolder() + "client\\"; }
 
 }
 
-std::string ClientTest::TestClientFolder() {
-    char file[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, file, MAX_PATH);
-    const std::string path = file;
-    return path.substr(0, path.find_last_of('\\')) + "\\clients\\probe\\";
-}
+std::string ClientTest::TestClientFolder() { return TestFiles::DistDirectory() + "..\\tests\\clients\\probe\\"; }
 
 void ClientTest::StartFrame(const std::vector<std::string> &clients) {
     TestFiles::RemoveTree(ClientFolder());
     CreateDirectoryA(ClientFolder().c_str(), nullptr);
-    for (const std::string &name : clients) {
-        const std::string folder = ClientFolder() + name + "\\";
-        CreateDirectoryA(folder.c_str(), nullptr);
-        // "run" is the shipped run client, any other name the test client.
-        const std::string from = name == "run" ? TestFiles::DistDirectory() + "client\\run\\" : TestClientFolder();
-        for (const char *file : {"client.exe", "requests.txt"})
-            CopyFileA((from + file).c_str(), (folder + file).c_str(), FALSE);
-    }
+    // "run" is the shipped run client, any other name the test client.
+    for (const std::string &name : clients)
+        TestFiles::CopyFolder(name == "run" ? TestFiles::DistDirectory() + "client\\run\\" : TestClientFolder(),
+                              ClientFolder() + name + "\\");
     System::Get().Settings().Common().clientBindings.clear();
     desktop.startProcesses = true;
     EditControl::Library();
@@ -53,6 +44,13 @@ void ClientTest::TearDown() {
 
 TamborelClient &ClientTest::Clients() const { return frame->Find<ClientCommands>()->Clients(); }
 
+HspDouble &ClientTest::AddHspDouble(bool homeValid) const {
+    auto services = std::make_unique<HspDouble>(homeValid);
+    HspDouble &added = *services;
+    frame->AddSubsystem(std::move(services));
+    return added;
+}
+
 void ClientTest::Bind(const std::string &type, int key, const std::string &client, const std::string &function) const {
     System::Get().Settings().Common().clientBindings[type][static_cast<size_t>(key - 5)] = {client, function};
 }
@@ -65,9 +63,7 @@ void ClientTest::OpenDocument(const std::string &name, const std::string &bytes)
 
 void ClientTest::Command(UINT id) const { SendMessageA(frame->GetHandle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
-std::string ClientTest::ClientFile(const std::string &client, const std::string &file) {
-    return TestFiles::Read(ClientFolder() + client + "\\" + file);
-}
+std::string ClientTest::Events(const std::string &client) { return TestFiles::Read(ClientFolder() + client + "\\events.txt"); }
 
 bool ClientTest::PumpUntil(const std::function<bool()> &condition, DWORD timeout) {
     const DWORD start = GetTickCount();

@@ -14,14 +14,10 @@
 
 namespace {
 
-std::string TestClientFolder() {
-    const std::string dist = TestFiles::DistDirectory();
-    return dist.substr(0, dist.size() - std::string("dist\\").size()) + "tests\\clients\\probe\\";
-}
-
+// The test client (built beside the tests), or the shipped run client.
 void Install(const ProgramFolder &folder, const std::string &name, const std::string &from) {
     CreateDirectoryA((folder.Path() + "client").c_str(), nullptr);
-    TestFiles::CopyFolder(from, folder.Path() + "client\\" + name + "\\");
+    TestFiles::CopyFolder(TestFiles::DistDirectory() + from, folder.Path() + "client\\" + name + "\\");
 }
 
 }
@@ -29,7 +25,7 @@ void Install(const ProgramFolder &folder, const std::string &name, const std::st
 // The editor's own dialogs are answered as they come: Yes for message boxes, close for others.
 TEST(ClientPrograms, TheTestClientMakesEveryRequestAcrossProcesses) {
     ProgramFolder folder;
-    Install(folder, "probe", TestClientFolder());
+    Install(folder, "probe", "..\\tests\\clients\\probe\\");
     folder.WriteCommon("", "<type id=\"exec\"><property id=\"*\"><property id=\"F5\" name=\"probe\" function=\"要求\"/>"
                            "</property></type>");
     ProgramRun run(folder.Path());
@@ -56,7 +52,7 @@ TEST(ClientPrograms, TheTestClientMakesEveryRequestAcrossProcesses) {
 TEST(ClientPrograms, F5RunsAnHspScriptWithTheShippedSettings) {
     ProgramFolder folder;
     TestHspHome home;
-    Install(folder, "run", TestFiles::DistDirectory() + "client\\run\\");
+    Install(folder, "run", "client\\run\\");
     folder.WriteHsp("", home.SettingsEvent());
     const std::string script = folder.Path() + "work\\main.hsp";
     TestFiles::Write(script, "mes \"saved\"\r\n");
@@ -74,11 +70,4 @@ TEST(ClientPrograms, F5RunsAnHspScriptWithTheShippedSettings) {
     ASSERT_EQ(1u, launches.size());
     EXPECT_NE(std::string::npos, launches[0].find(folder.Path() + "work\\obj")) << launches[0];
     EXPECT_TRUE(home.Launches("hsp3.exe").empty());
-
-    driver.SetModified(document, false);
-    driver.Disconnect();
-    PostMessageA(frame, WM_CLOSE, 0, 0);
-    DWORD code = 1;
-    ASSERT_TRUE(run.WaitForExit(20000, code));
-    EXPECT_EQ(0u, code);
 }

@@ -13,16 +13,12 @@ namespace {
 std::string Unescape(const std::string &text) {
     std::string plain;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\\' || i + 1 == text.size()) {
-            plain += text[i];
-            continue;
-        }
-        const char kind = text[++i];
+        const char kind = text[i] == '\\' && i + 1 < text.size() ? text[++i] : '\0';
         if (kind == 'x' && i + 2 < text.size()) {
             plain += static_cast<char>(std::strtoul(text.substr(i + 1, 2).c_str(), nullptr, 16));
             i += 2;
         } else {
-            plain += kind == 'n' ? '\n' : kind == 'r' ? '\r' : kind == 't' ? '\t' : kind;
+            plain += kind == 'n' ? '\n' : kind == 'r' ? '\r' : kind == 't' ? '\t' : kind ? kind : text[i];
         }
     }
     return plain;
@@ -37,16 +33,6 @@ std::string Substitute(std::string text, const std::map<std::string, std::string
     return text;
 }
 
-std::vector<std::string> Fields(const std::string &line) {
-    std::vector<std::string> fields;
-    std::stringstream stream(line);
-    std::string field;
-    while (std::getline(stream, field, '\t'))
-        fields.push_back(field);
-    fields.resize(5);
-    return fields;
-}
-
 }
 
 Outcome Run(TamborelSdk::Client &client, const std::string &cases) {
@@ -59,13 +45,14 @@ Outcome Run(TamborelSdk::Client &client, const std::string &cases) {
             line.pop_back();
         if (line.empty() || line[0] == '#')
             continue;
-        std::vector<std::string> field = Fields(line);
-        for (std::string &text : field)
-            text = Substitute(Unescape(text), kept);
-        const unsigned code = static_cast<unsigned>(std::strtoul(field[0].c_str(), nullptr, 16));
+        std::vector<std::string> field;
+        std::stringstream fields(line);
+        for (std::string text; std::getline(fields, text, '\t');)
+            field.push_back(Substitute(Unescape(text), kept));
+        field.resize(5);
         const std::string &expected = field[4];
         std::string failure;
-        if (!client.Request(code, field[1], field[2], field[3]))
+        if (!client.Request(static_cast<unsigned>(std::strtoul(field[0].c_str(), nullptr, 16)), field[1], field[2], field[3]))
             failure = "not taken";
         else if (!expected.empty() && expected[0] == '>')
             kept[expected.substr(1)] = client.Answer();
