@@ -1,5 +1,6 @@
 #include "frame/Subsystems.h"
 
+#include "client/ClientCommands.h"
 #include "editor/EditorCommands.h"
 #include "hsp/HspCommands.h"
 #include "project/ProjectCommands.h"
@@ -12,6 +13,7 @@ std::vector<std::unique_ptr<Subsystem>> MakeSubsystems(Workbench &workbench) {
     parts.push_back(std::make_unique<EditorCommands>(workbench));
     parts.push_back(std::make_unique<HspCommands>(workbench));
     parts.push_back(std::make_unique<ProjectCommands>(workbench));
+    parts.push_back(std::make_unique<ClientCommands>(workbench));
     parts.push_back(std::make_unique<SettingsCommands>(workbench));
     parts.push_back(std::make_unique<UpdateCommands>(workbench));
     return parts;

@@ -8,6 +8,16 @@ root=${TAMBOREL_BUILD:-$top/build}
 "$top/scripts/setup.sh"
 "$top/scripts/build.sh" win64
 dist=$root/win64/dist
+# The test HSP installation (tests/hsphome), copied beside dist/ to try the HSP menu with. While
+# the program has no HSP settings yet, it becomes the HSP home; a real installation is chosen in
+# ＨＳＰ > HSPホーム.
+try_home=$root/win64/hsphome-try
+mkdir -p "$try_home" && cp -r "$root/win64/hsphome/." "$try_home/"
+if [ ! -f "$dist/lexer/hsp.xml" ]; then
+  printf '<?xml version="1.0" ?>\r\n<body>\r\n<style></style>\r\n<event><type id="open"><property id="home_prompt">no</property><property id="home_directory">%s</property></type></event>\r\n</body>\r\n' \
+    "Z:$(printf '%s' "$try_home" | tr / '\\')\\" > "$dist/lexer/hsp.xml"
+fi
+echo "run: test HSP installation in $try_home"
 if [ -n "${DISPLAY:-}" ]; then
   export WINEPREFIX=${WINEPREFIX:-$root/win64/wineprefix}
   [ -f "$WINEPREFIX/system.reg" ] || /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1 || true

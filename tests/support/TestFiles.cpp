@@ -9,6 +9,9 @@
 
 namespace {
 std::string programFolder;
+}
+
+namespace TestFiles {
 
 void CopyFolder(const std::string &from, const std::string &to) {
     CreateDirectoryA(to.c_str(), nullptr);
@@ -27,9 +30,6 @@ void CopyFolder(const std::string &from, const std::string &to) {
     } while (FindNextFileA(search, &found));
     FindClose(search);
 }
-}
-
-namespace TestFiles {
 
 std::string DistDirectory() {
     char file[MAX_PATH] = "";

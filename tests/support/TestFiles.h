@@ -9,6 +9,8 @@ namespace TestFiles {
 std::string DistDirectory();
 // A new empty folder under the temporary folder, ending with a backslash.
 std::string MakeTempFolder(const char *prefix);
+// Copies a folder with everything in it (both paths end with a backslash).
+void CopyFolder(const std::string &from, const std::string &to);
 // Deletes a folder and everything in it.
 void RemoveTree(const std::string &folder);
 // Copies the program directory's folders (library, template, lexer, and empty log, work)

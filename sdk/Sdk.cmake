@@ -1,0 +1,31 @@
+# The client SDK (a static library for client authors), the run client built on it and shipped as
+# client\run\client.exe, and, with the tests, the test client that exercises every request.
+add_library(tamborel_sdk STATIC ${CMAKE_SOURCE_DIR}/sdk/TamborelSdk.cpp)
+tamborel_target(tamborel_sdk)
+target_include_directories(tamborel_sdk PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(tamborel_sdk PUBLIC user32)
+
+file(GLOB RUN_CLIENT_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/sdk/run/*.cpp)
+add_executable(run_client WIN32 ${RUN_CLIENT_SOURCES})
+tamborel_target(run_client)
+# The compiler binding is the editor's own.
+target_link_libraries(run_client PRIVATE tamborel_sdk tamborel_core shlwapi)
+set_target_properties(run_client PROPERTIES OUTPUT_NAME client RUNTIME_OUTPUT_DIRECTORY ${DIST}/client/run)
+
+if(TARGET test_client)
+  set(PROBE_DIR ${CMAKE_BINARY_DIR}/tests/clients/probe)
+  set(PROBE_SOURCE ${CMAKE_SOURCE_DIR}/tests/clients/probe)
+  add_executable(probe_client WIN32 ${PROBE_SOURCE}/ProbeClient.cpp ${PROBE_SOURCE}/RequestCases.cpp)
+  tamborel_target(probe_client)
+  target_include_directories(probe_client PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(probe_client PRIVATE tamborel_sdk)
+  set_target_properties(probe_client PROPERTIES OUTPUT_NAME client RUNTIME_OUTPUT_DIRECTORY ${PROBE_DIR})
+  configure_file(${PROBE_SOURCE}/requests.txt ${PROBE_DIR}/requests.txt COPYONLY)
+  target_sources(test_client PRIVATE ${PROBE_SOURCE}/RequestCases.cpp)
+  foreach(user test_client test_e2e bench_client)
+    if(TARGET ${user})
+      target_link_libraries(${user} PRIVATE tamborel_sdk)
+      add_dependencies(${user} probe_client run_client)
+    endif()
+  endforeach()
+endif()
