@@ -14,11 +14,28 @@
 
 class AppPageTest : public SettingsTest {
 protected:
+    // Each case starts from empty tables, whatever the shipped settings bind.
+    void SetUp() override {
+        SettingsTest::SetUp();
+        launchTable_ = Common().launchTable;
+        clientBindings_ = Common().clientBindings;
+        Common().launchTable.clear();
+        Common().clientBindings.clear();
+    }
+    void TearDown() override {
+        Common().launchTable = launchTable_;
+        Common().clientBindings = clientBindings_;
+        SettingsTest::TearDown();
+    }
     const SettingPage &App() const { return Page(SettingDialog::Launch); }
     LexerCommon &Common() const { return System::Get().Settings().Common(); }
     void Press(int id) const { Click(App(), id); }
     std::string Told() const { return desktop.messages.empty() ? "(nothing)" : desktop.messages.back().text; }
     int Rows() const { return ListView_GetItemCount(Control(App(), IDC_APP_LIST)); }
+
+private:
+    decltype(LexerCommon::launchTable) launchTable_;
+    decltype(LexerCommon::clientBindings) clientBindings_;
 };
 
 TEST_F(AppPageTest, ALaunchEntryForEveryTypeOpensUnregisteredFilesInItsApplication) {
