@@ -135,6 +135,8 @@ std::string Vessary::GetText() const {
     return text;
 }
 
+const char *Vessary::CharacterPointer() const { return reinterpret_cast<const char *>(Send(SCI_GETCHARACTERPOINTER)); }
+
 Vessary::Position Vessary::GetTextLength() const { return Send(SCI_GETTEXTLENGTH); }
 Vessary::Position Vessary::GetLength() const { return Send(SCI_GETLENGTH); }
 int Vessary::GetCharAt(Position position) const { return static_cast<int>(Send(SCI_GETCHARAT, static_cast<uintptr_t>(position))); }

@@ -53,6 +53,8 @@ public:
     void ClearAll();
     void SetText(const char *text);
     std::string GetText() const;
+    // The whole text in one block, valid until the next change (the gap is moved out of it).
+    const char *CharacterPointer() const;
     Position GetTextLength() const;
     Position GetLength() const;
     int GetCharAt(Position position) const;
