@@ -51,6 +51,36 @@ PreProcessorTracer::PreProcessorTracer(const TraceContext &context, ScanCache &c
 PreProcessorTracer::~PreProcessorTracer() = default;
 
 std::vector<TraceSegment> PreProcessorTracer::Trace(const std::string &start) {
+    const std::string key = start + "|" + (context_.active ? context_.active->path.DirectoryPart() : "") + "|" + context_.home;
+    std::vector<TraceSegment> segments;
+    if (Reuse(key, segments))
+        return segments;
+    consulted_.clear();
+    complete_ = true;
+    segments = Follow(start);
+    if (complete_)
+        cache_.StoreTrace(key, {segments, consulted_});
+    return segments;
+}
+
+bool PreProcessorTracer::Reuse(const std::string &key, std::vector<TraceSegment> &segments) {
+    const ScanCache::Trace *kept = cache_.FindTrace(key);
+    if (!kept)
+        return false;
+    for (const auto &consulted : kept->consulted)
+        if (!(Current(consulted.first) == consulted.second))
+            return false;
+    for (const auto &consulted : kept->consulted) {
+        if (ScanCache::ScanPtr scan = cache_.Find(consulted.first, consulted.second)) {
+            read_[consulted.first] = scan;
+            stamps_[consulted.first] = consulted.second;
+        }
+    }
+    segments = kept->segments;
+    return true;
+}
+
+std::vector<TraceSegment> PreProcessorTracer::Follow(const std::string &start) {
     struct IncludeFrame {
         std::string file;
         size_t resume;
@@ -71,6 +101,7 @@ std::vector<TraceSegment> PreProcessorTracer::Trace(const std::string &start) {
             const std::string path = Resolve(include.name, file);
             if (path.empty()) {
                 Log().Error("%s [%s]", "pre processor tracer couldn't find file.", include.name.c_str());
+                complete_ = false;
                 segments.push_back({file, from, include.directive});
                 return segments;
             }
@@ -164,64 +195,79 @@ bool PreProcessorTracer::Search(const std::vector<TraceSegment> &segments, bool 
 
 ScanCache::ScanPtr PreProcessorTracer::ScanOf(const std::string &file) {
     const auto known = read_.find(file);
-    if (known != read_.end())
-        return known->second;
-    ScanCache::ScanPtr scan = Read(file);
-    read_[file] = scan;
+    const ScanCache::ScanPtr scan = known != read_.end() ? known->second : (read_[file] = Read(file));
+    consulted_[file] = stamps_[file];
     return scan;
 }
 
 ScanCache::ScanPtr PreProcessorTracer::Read(const std::string &file) {
-    if (Document *open = file.empty() ? context_.active : OpenDocument(file))
-        return ReadView(*open, file);
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data)) {
+    Document *open = file.empty() ? context_.active : OpenDocument(file);
+    const ScanCache::Stamp stamp = Current(file);
+    stamps_[file] = stamp;
+    if (!stamp.exists) {
         Log().Error("%s [%s]", "pre processor tracer couldn't find file.", file.c_str());
+        complete_ = false;
         return nullptr;
     }
-    ScanCache::Stamp stamp;
-    stamp.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    stamp.version = (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
     if (ScanCache::ScanPtr kept = cache_.Find(file, stamp))
         return kept;
+    ScanCache::ScanPtr scan = open ? ScanView(*open) : ScanFile(file);
+    if (scan)
+        cache_.Store(file, stamp, scan);
+    return scan;
+}
+
+ScanCache::ScanPtr PreProcessorTracer::ScanFile(const std::string &file) {
     Document &hidden = Hidden();
     if (!hidden.Exists() || !hidden.ReadFile(file.c_str())) {
         Log().Error("%s [%s]", "pre processor tracer couldn't open file.", file.c_str());
+        complete_ = false;
         return nullptr;
     }
     hidden.Colourise(0, -1);
-    auto scan = std::make_shared<const FileScan>(SourceScan::Scan(ViewText(hidden)));
-    cache_.Store(file, stamp, scan);
-    return scan;
+    return std::make_shared<const FileScan>(SourceScan::Scan(ViewText(hidden)));
 }
 
-ScanCache::ScanPtr PreProcessorTracer::ReadView(Document &view, const std::string &file) {
+ScanCache::ScanPtr PreProcessorTracer::ScanView(Document &view) {
+    if (view.GetLexer() == VSLEX_HSP)
+        return std::make_shared<const FileScan>(SourceScan::Scan(ViewText(view)));
+    // Another language's styles say nothing of HSP: the text is coloured as HSP aside.
     const Vessary::Position length = view.GetLength();
-    const char *text = length > 0 ? view.CharacterPointer() : "";
-    const std::string_view bytes(text, static_cast<size_t>(length));
-    ScanCache::Stamp stamp;
-    stamp.fromView = true;
-    stamp.size = bytes.size();
-    stamp.version = std::hash<std::string_view>()(bytes);
-    if (ScanCache::ScanPtr kept = cache_.Find(file, stamp))
-        return kept;
-    std::shared_ptr<const FileScan> scan;
-    if (view.GetLexer() == VSLEX_HSP) {
-        scan = std::make_shared<const FileScan>(SourceScan::Scan(ViewText(view)));
-    } else {
-        // Another language's styles say nothing of HSP: the text is coloured as HSP aside.
-        Document &hidden = Hidden();
-        hidden.ClearAll();
-        hidden.SetUndoCollection(false);
-        hidden.AddText(bytes.data(), length);
-        hidden.Colourise(0, -1);
-        scan = std::make_shared<const FileScan>(SourceScan::Scan(ViewText(hidden)));
-    }
-    cache_.Store(file, stamp, scan);
-    return scan;
+    Document &hidden = Hidden();
+    hidden.ClearAll();
+    hidden.SetUndoCollection(false);
+    hidden.AddText(length > 0 ? view.CharacterPointer() : "", length);
+    hidden.Colourise(0, -1);
+    return std::make_shared<const FileScan>(SourceScan::Scan(ViewText(hidden)));
 }
 
-std::string PreProcessorTracer::Resolve(const std::string &name, const std::string &includer) const {
+ScanCache::Stamp PreProcessorTracer::Current(const std::string &path) const {
+    ScanCache::Stamp stamp;
+    if (Document *open = path.empty() ? context_.active : OpenDocument(path)) {
+        const Vessary::Position length = open->GetLength();
+        const std::string_view text(length > 0 ? open->CharacterPointer() : "", static_cast<size_t>(length));
+        stamp.fromView = true;
+        stamp.size = text.size();
+        stamp.version = std::hash<std::string_view>()(text);
+        return stamp;
+    }
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        stamp.exists = false;
+        return stamp;
+    }
+    stamp.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    stamp.version = (static_cast<uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    return stamp;
+}
+
+// A file made or removed in a folder an include was looked for in may change what it names.
+void PreProcessorTracer::Consult(const std::string &folder) {
+    if (consulted_.find(folder) == consulted_.end())
+        consulted_[folder] = Current(folder);
+}
+
+std::string PreProcessorTracer::Resolve(const std::string &name, const std::string &includer) {
     const std::string here = context_.active ? context_.active->path.DirectoryPart() : "";
     std::vector<std::string> candidates;
     if (!PathIsRelativeA(name.c_str()))
@@ -235,9 +281,11 @@ std::string PreProcessorTracer::Resolve(const std::string &name, const std::stri
         if (!context_.home.empty())
             candidates.push_back(context_.home + "common\\" + name);
     }
-    for (const std::string &candidate : candidates)
+    for (const std::string &candidate : candidates) {
+        Consult(DirectoryOf(candidate));
         if (Exists(candidate))
             return Canonical(candidate);
+    }
     return std::string();
 }
 
@@ -282,6 +330,8 @@ Document &PreProcessorTracer::Hidden() {
         if (hidden_->Create(context_.parent, -1, nullptr)) {
             ConfigureForAnalysis(*hidden_);
             hidden_->SetUndoCollection(false);
+            // No one listens, and a notice per coloured line would cost more than the colouring.
+            hidden_->SetModEventMask(0);
         }
     }
     return *hidden_;

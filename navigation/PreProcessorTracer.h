@@ -51,10 +51,17 @@ public:
     static const size_t longestWord = 60;
 
 private:
+    std::vector<TraceSegment> Follow(const std::string &start);
+    // The kept trace under key, when nothing it consulted has changed since.
+    bool Reuse(const std::string &key, std::vector<TraceSegment> &segments);
     ScanCache::ScanPtr Read(const std::string &file);
-    ScanCache::ScanPtr ReadView(Document &view, const std::string &file);
+    ScanCache::ScanPtr ScanView(Document &view);
+    ScanCache::ScanPtr ScanFile(const std::string &file);
+    // A file as it is now: the open document's text, else the file or folder on disk.
+    ScanCache::Stamp Current(const std::string &path) const;
+    void Consult(const std::string &folder);
     // The path an included name stands for, "" when none exists.
-    std::string Resolve(const std::string &name, const std::string &includer) const;
+    std::string Resolve(const std::string &name, const std::string &includer);
     std::string Canonical(const std::string &path) const;
     Document *OpenDocument(const std::string &path) const;
     // The caret's view: the active document, an open one, or the file in the hidden view.
@@ -67,6 +74,11 @@ private:
     std::unique_ptr<Document> hidden_;
     // Each file is read once per command, however often the trace comes back to it.
     std::map<std::string, ScanCache::ScanPtr> read_;
+    std::map<std::string, ScanCache::Stamp> stamps_;
+    // What the trace being followed read and looked in; a trace that met a missing or
+    // unreadable file is not kept.
+    ScanCache::Consulted consulted_;
+    bool complete_ = true;
 };
 
 // Whether two paths name the same file: compared as Windows does, letters in either case.

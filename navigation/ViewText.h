@@ -1,6 +1,9 @@
 // An edit view's text and styles as the scanners read them. The view is styled to its end
-// first; only the part no one has styled yet is coloured.
+// first; only the part no one has styled yet is coloured. Styles are fetched a block at a time:
+// the scanners read them along lines, and one message per byte would cost more than the scan.
 #pragma once
+
+#include <string>
 
 #include "navigation/SourceScan.h"
 
@@ -16,4 +19,6 @@ public:
 private:
     Vessary &view_;
     std::string_view bytes_;
+    mutable size_t blockStart_ = 0;
+    mutable std::string block_;
 };

@@ -126,3 +126,33 @@ TEST_F(ReferenceTest, BackReturnsInOrderAndSkipsUntitledDocuments) {
 }
 
 }
+
+namespace {
+
+// Traces and scans are kept between references, but never past a change: a file edited on
+// disk, and a file made where an include is looked for first.
+TEST_F(ReferenceTest, KeptTracesFollowFilesChangedOrAddedSinceTheLastReference) {
+    OpenFile("main.hsp", "#include \"x.as\"\r\n\tfoo\r\n\tbar\r\n");
+    const std::string shared = MakeFile("home:x.as", "#deffunc foo\r\n");
+    Current().GotoPos(19);
+    Command(IDM_DEFINITION_REFERENCE);
+    EXPECT_STREQ(shared.c_str(), Current().path.Full());
+    Command(IDM_REFERENCE_BACK);
+    frame->Close(1);
+
+    Current().GotoPos(25);
+    Command(IDM_DEFINITION_REFERENCE);
+    EXPECT_EQ(25, Current().GetCurrentPos());
+    TestFiles::Write(shared, "#deffunc foo\r\n#deffunc bar\r\n");
+    Command(IDM_DEFINITION_REFERENCE);
+    EXPECT_STREQ(shared.c_str(), Current().path.Full());
+    Command(IDM_REFERENCE_BACK);
+    frame->Close(1);
+
+    const std::string local = MakeFile("x.as", "\r\n#deffunc foo\r\n");
+    Current().GotoPos(19);
+    Command(IDM_DEFINITION_REFERENCE);
+    EXPECT_STREQ(local.c_str(), Current().path.Full());
+}
+
+}
