@@ -45,7 +45,7 @@ bool IsComment(int style) { return style == VSHSP_COMMENTBLOCK || style == VSHSP
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 
-// The bytes the definition list takes for a name: Shift-JIS characters whole.
+// The bytes a name of the definition list starts a character with.
 bool IsNameByte(char c) {
     const auto u = static_cast<unsigned char>(c);
     return u >= 0x80 || u == '@' || u == '_' || (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
@@ -245,9 +245,11 @@ std::vector<DirectiveRow> FindDirectiveRows(const StyledText &text, const std::v
         size_t name = wordEnd;
         while (name < restEnd && (IsBlank(bytes[name]) || text.StyleAt(name) == VSHSP_PRERESERVED))
             ++name;
+        // A double-byte character is taken whole: its second byte may be any byte from 0x40.
         size_t nameEnd = name;
         while (nameEnd < restEnd && IsNameByte(bytes[nameEnd]))
-            ++nameEnd;
+            nameEnd += ShiftJis::IsLeadByte(static_cast<unsigned char>(bytes[nameEnd])) ? 2 : 1;
+        nameEnd = std::min(nameEnd, restEnd);
         const std::string_view before = bytes.substr(wordEnd, name - wordEnd);
         DirectiveRow row{p, std::string(keyword), "", std::string(Whole(bytes, name, nameEnd))};
         for (const char *scope : {"global", "local", "ctype"})

@@ -24,6 +24,10 @@ std::string Resource(int id) {
 
 // Removes the markers in the order they stand, so that each position counts none of them.
 void Finish(CaseFile &file) {
+    // The blank lines that part cases are no part of the last file.
+    std::string &text = file.text;
+    while (text == "\r\n" || (text.size() >= 4 && text.compare(text.size() - 4, 4, "\r\n\r\n") == 0))
+        text.resize(text.size() - 2);
     const struct {
         const char *marker;
         long CaseFile::*position;

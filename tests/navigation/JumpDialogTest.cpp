@@ -59,7 +59,9 @@ protected:
         Pump();
     }
     void RunCases(int resource, UINT command, int tab, int columns) {
-        for (const Case &c : LoadCases(resource)) {
+        const std::vector<Case> cases = LoadCases(resource);
+        ASSERT_FALSE(cases.empty());
+        for (const Case &c : cases) {
             SCOPED_TRACE(c.title);
             OpenFile("case.hsp", c.files[0].text);
             Current().GotoPos(c.files[0].caret);
