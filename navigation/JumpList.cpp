@@ -44,7 +44,7 @@ const std::string &JumpList::Cell(int row, int column) const {
 
 void JumpList::Show() {
     SendMessageA(GetHandle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(Rows()), 0);
-    for (int column = 1; column < columns_; ++column)
+    for (int column = 0; column < columns_; ++column)
         SendMessageA(GetHandle(), LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), ColumnWidth(column));
     InvalidateRect(GetHandle(), nullptr, TRUE);
 }
@@ -66,7 +66,9 @@ int JumpList::ColumnWidth(int column) const {
     }
     SelectObject(dc, old);
     ReleaseDC(GetHandle(), dc);
-    return widest + padding;
+    // The first column is kept narrow while it stays empty (it is where the keyword list names
+    // files).
+    return widest > 0 ? widest + padding : (column == 0 ? firstColumnWidth : padding);
 }
 
 void JumpList::Choose(int row) {
