@@ -19,32 +19,33 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
-BOOL CALLBACK FindVisible(HWND hwnd, LPARAM found) {
+struct Wanted {
+    const char *className;
+    int id;
+    HWND found;
+};
+
+// The first visible child window of the class (and id, unless 0).
+BOOL CALLBACK FindShown(HWND hwnd, LPARAM wanted) {
+    auto &w = *reinterpret_cast<Wanted *>(wanted);
     char name[64] = "";
     GetClassNameA(hwnd, name, sizeof name);
-    if (std::string(name) != "Scintilla" || !IsWindowVisible(hwnd))
+    if (std::string(name) != w.className || !IsWindowVisible(hwnd) || (w.id && GetDlgCtrlID(hwnd) != w.id))
         return TRUE;
-    *reinterpret_cast<HWND *>(found) = hwnd;
+    w.found = hwnd;
     return FALSE;
+}
+
+HWND Shown(HWND parent, const char *className, int id = 0) {
+    Wanted wanted{className, id, nullptr};
+    EnumChildWindows(parent, FindShown, reinterpret_cast<LPARAM>(&wanted));
+    return wanted.found;
 }
 
 // The edit view shown in the frame.
-HWND Editor(HWND frame) {
-    HWND found = nullptr;
-    EnumChildWindows(FindWindowExA(frame, nullptr, "SysTabControl32", nullptr), FindVisible, reinterpret_cast<LPARAM>(&found));
-    return found;
-}
+HWND Editor(HWND frame) { return Shown(FindWindowExA(frame, nullptr, "SysTabControl32", nullptr), "Scintilla"); }
 
 LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0) { return SendMessageA(hwnd, message, wParam, 0); }
-
-BOOL CALLBACK FindShownList(HWND hwnd, LPARAM found) {
-    char name[64] = "";
-    GetClassNameA(hwnd, name, sizeof name);
-    if (std::string(name) != "SysListView32" || !IsWindowVisible(hwnd) || GetDlgCtrlID(hwnd) != 1108)
-        return TRUE;
-    *reinterpret_cast<HWND *>(found) = hwnd;
-    return FALSE;
-}
 
 }
 
@@ -77,8 +78,7 @@ TEST(Navigation, ReferenceAndBackAcrossAnIncludeThenTheLabelList) {
     HWND tabs = FindWindowExA(dialog, nullptr, "SysTabControl32", nullptr);
     EXPECT_EQ(5, Send(tabs, TCM_GETITEMCOUNT));
     EXPECT_EQ(2, Send(tabs, TCM_GETCURSEL));
-    HWND list = nullptr;
-    EnumChildWindows(dialog, FindShownList, reinterpret_cast<LPARAM>(&list));
+    HWND list = Shown(dialog, "SysListView32", 1108);
     ASSERT_NE(nullptr, list);
     EXPECT_EQ(1, Send(list, LVM_GETITEMCOUNT));
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);

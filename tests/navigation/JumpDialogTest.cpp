@@ -2,8 +2,6 @@
 // (cases in labels.txt and definitions.txt), the keyword search, the position page.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "Cases.h"
 #include "CaseResources.h"
 #include "NavigationFixture.h"
@@ -17,7 +15,6 @@
 #include "navigation/JumpWordDialog.h"
 #include "navigation/NavigationCommands.h"
 #include "resources/resource.h"
-#include "support/TestFiles.h"
 
 namespace {
 
@@ -65,15 +62,10 @@ protected:
             SCOPED_TRACE(c.title);
             OpenFile("case.hsp", c.files[0].text);
             Current().GotoPos(c.files[0].caret);
-            std::istringstream kinds(c.Option("kinds"));
             JumpMemory &memory = Navigation().Memory();
-            if (!c.Option("kinds").empty()) {
-                for (bool &kind : memory.kinds)
-                    kind = false;
-                for (std::string kind; kinds >> kind;)
-                    for (int i = 0; i < JumpMemory::kindCount; ++i)
-                        memory.kinds[i] = memory.kinds[i] || kind == allKinds[i];
-            }
+            const std::string kinds = " " + c.Option("kinds") + " ";
+            for (int i = 0; i < JumpMemory::kindCount && kinds.size() > 2; ++i)
+                memory.kinds[i] = kinds.find(std::string(" ") + allKinds[i] + " ") != std::string::npos;
             Command(command);
             ASSERT_EQ(tab, Jump().CurrentTab());
             auto &page = PageAt<JumpLinePage>(tab);

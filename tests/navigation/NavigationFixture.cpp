@@ -10,6 +10,7 @@
 #include "support/EditControl.h"
 #include "support/TestFiles.h"
 
+// The project part as navigation sees it: an entry point and a list of files.
 struct ProjectDouble : public Subsystem, public ProjectQuery {
     bool open = false;
     std::string entry;
@@ -46,7 +47,6 @@ void NavigationTest::SetUp() {
     CreateDirectoryA(home.c_str(), nullptr);
     CreateDirectoryA((home + "common").c_str(), nullptr);
     LexerHsp &hsp = System::Get().Settings().Hsp();
-    savedHome_ = hsp.homeDirectory;
     lstrcpynA(hsp.homeDirectory, home.c_str(), sizeof hsp.homeDirectory);
     System::Get().GetLogger().level = 2;
     logStart_ = TestFiles::Exists(LogFile()) ? TestFiles::Read(LogFile()).size() : 0;
@@ -64,8 +64,6 @@ void NavigationTest::SetUp() {
 void NavigationTest::TearDown() {
     frame.reset();
     Pump();
-    LexerHsp &hsp = System::Get().Settings().Hsp();
-    lstrcpynA(hsp.homeDirectory, savedHome_.c_str(), sizeof hsp.homeDirectory);
     System::Get().GetLogger().level = 0;
     TestFiles::RemoveTree(folder);
 }

@@ -12,8 +12,6 @@
 #include "support/ScriptedDesktop.h"
 
 class NavigationCommands;
-
-// The project part as navigation sees it: an entry point and a list of files.
 struct ProjectDouble;
 
 class NavigationTest : public ::testing::Test {
@@ -40,6 +38,5 @@ protected:
     std::string home;
 
 private:
-    std::string savedHome_;
     size_t logStart_ = 0;
 };

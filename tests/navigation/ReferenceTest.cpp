@@ -13,16 +13,9 @@
 
 namespace {
 
-const char unsavedMark[] = " (unsaved)";
-
-bool Unsaved(const CaseFile &file) {
-    const std::string &name = file.name;
-    return name.size() > sizeof unsavedMark - 1 && name.compare(name.size() - (sizeof unsavedMark - 1), std::string::npos, unsavedMark) == 0;
-}
-
-std::string NameOf(const CaseFile &file) {
-    return Unsaved(file) ? file.name.substr(0, file.name.size() - (sizeof unsavedMark - 1)) : file.name;
-}
+// "unsaved:name": open with the case's text, while the file on disk is empty.
+bool Unsaved(const CaseFile &file) { return file.name.compare(0, 8, "unsaved:") == 0; }
+std::string NameOf(const CaseFile &file) { return Unsaved(file) ? file.name.substr(8) : file.name; }
 
 class ReferenceTest : public NavigationTest {
 protected:
