@@ -92,11 +92,12 @@ void JumpLinePage::AddRow(std::vector<std::string> cells, int line) {
 void JumpLinePage::Finish(const Document &target, const StyledText &text) {
     list_.Show();
     list_.Choose(chosen_);
-    if (preview_.Language() != target.Language())
-        ConfigurePreview(target.Language());
     const std::string_view bytes = text.Bytes();
     preview_.SetReadOnly(false);
     preview_.ClearAll();
+    // Emptied first: configuring colours the whole text.
+    if (preview_.Language() != target.Language())
+        ConfigurePreview(target.Language());
     preview_.AddText(bytes.data(), static_cast<Vessary::Position>(bytes.size()));
     preview_.SetReadOnly(true);
     ShowInPreview(chosen_);

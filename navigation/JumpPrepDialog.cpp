@@ -22,11 +22,12 @@ INT_PTR JumpPrepDialog::OnInitDialog(HWND focus, LPARAM param) {
     kinds_.Attach(Item(IDC_JUMP_KINDS));
     const DWORD style = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT;
     SendMessageA(kinds_.GetHandle(), LVM_SETEXTENDEDLISTVIEWSTYLE, style, style);
-    kinds_.InsertColumn(0, "", kindListWidth - 24);
+    kinds_.InsertColumn(0, "", 0);
     for (int i = 0; i < JumpMemory::kindCount; ++i) {
         kinds_.InsertItem(i, kindNames[i]);
         ListView_SetCheckState(kinds_.GetHandle(), i, memory_.kinds[i] ? TRUE : FALSE);
     }
+    SendMessageA(kinds_.GetHandle(), LVM_SETCOLUMNWIDTH, 0, LVSCW_AUTOSIZE);
     return JumpLinePage::OnInitDialog(focus, param);
 }
 
