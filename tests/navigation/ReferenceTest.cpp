@@ -22,7 +22,7 @@ protected:
     // Writes the case's files under a folder of its own and opens the unsaved ones and, last,
     // the first; returns each file's path.
     std::vector<std::string> Prepare(const Case &c, int number) {
-        TestFiles::RemoveTree(home + "common");
+        TestFiles::RemoveTree(home + "common\\");
         CreateDirectoryA((home + "common").c_str(), nullptr);
         const std::string sub = "case" + std::to_string(number) + "\\";
         std::vector<std::string> paths;
