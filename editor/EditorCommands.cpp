@@ -1,6 +1,7 @@
 #include "editor/EditorCommands.h"
 
 #include "app/System.h"
+#include "editor/CompletionSource.h"
 #include "editor/Document.h"
 #include "editor/EditCommands.h"
 #include "editor/TypingAids.h"
@@ -75,11 +76,15 @@ void EditorCommands::OnEditText(UINT id) {
 }
 
 void EditorCommands::OnCodeComplete(UINT) {
-    if (Document *view = workbench_.ActiveView())
-        TypingAids::CodeComplete(*view, KeywordTables::Shared().CompletionList(view->inProject));
+    Document *view = workbench_.ActiveView();
+    if (!view)
+        return;
+    const std::string &list = KeywordTables::Shared().CompletionList(view->inProject);
+    CompletionSource *source = workbench_.Find<CompletionSource>();
+    TypingAids::CodeComplete(*view, source ? source->CompletionList(*view, list) : list);
 }
 
 void EditorCommands::OnCodeTip(UINT) {
     if (Document *view = workbench_.ActiveView())
-        TypingAids::For(*view).CallTip(true);
+        TypingAids::For(*view, workbench_.Find<CompletionSource>()).CallTip(true);
 }

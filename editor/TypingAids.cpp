@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "editor/CompletionSource.h"
 #include "editor/Document.h"
 #include "editor/SelectionBounds.h"
 #include "framework/ShiftJis.h"
@@ -22,6 +23,8 @@ const int hspLexer = VSLEX_HSP;
 const int functionStyle = VSHSP_FUNCTION;
 const int operatorStyle = VSHSP_OPERATOR;
 const int commandStyle = VSHSP_COMMAND;
+const int identifierStyle = VSHSP_IDENTIFIER;
+const int userStyle = VSHSP_USER;
 // A "(" inside the arguments on the scan's stack.
 const int parenthesis = -1;
 
@@ -54,6 +57,20 @@ char LastVisible(const std::string &line) {
     return last;
 }
 
+// Whether a "(" follows from position on, after blanks, before the caret.
+bool OpensParenthesis(const Vessary &view, Position position, Position caret) {
+    while (position < caret && IsBlank(static_cast<char>(view.GetCharAt(position))))
+        ++position;
+    return position < caret && view.GetCharAt(position) == '(';
+}
+
+// The asterisk of a label, or one typed alone before the caret to ask for labels.
+bool IsLabelAsterisk(Vessary &view, Position asterisk, bool alone) {
+    view.EnsureStyledTo(asterisk + 1);
+    const int style = view.GetStyleAt(asterisk);
+    return alone || style == VSHSP_LABEL || style == VSHSP_LABELREF;
+}
+
 // A copy of the text [start, end) that fits a word buffer without splitting a character.
 void CopyWord(const Vessary &view, Position start, Position end, char (&word)[64]) {
     const std::string text = view.GetTextRange(start, end);
@@ -64,9 +81,9 @@ void CopyWord(const Vessary &view, Position start, Position end, char (&word)[64
 
 }
 
-TypingAids TypingAids::For(Document &document) {
+TypingAids TypingAids::For(Document &document, CompletionSource *source) {
     return TypingAids(document, TypingSettings::From(System::Get().Settings().Common()),
-                      KeywordTables::Shared().CodeTips(document.inProject));
+                      KeywordTables::Shared().CodeTips(document.inProject), source);
 }
 
 TypingSettings TypingSettings::From(const LexerCommon &common) {
@@ -172,7 +189,7 @@ void TypingAids::BraceOutdent() {
     view.ReplaceSel(head.c_str());
 }
 
-const CodeTip *TypingAids::Lookup(const char *word) const {
+const CodeTip *TypingAids::Lookup(const char *word, bool again) const {
     auto found = tips_.find(word);
     if (found != tips_.end())
         return &found->second;
@@ -183,7 +200,9 @@ const CodeTip *TypingAids::Lookup(const char *word) const {
     if (at > 0)
         lower.resize(static_cast<size_t>(at));
     found = tips_.find(lower);
-    return found == tips_.end() ? nullptr : &found->second;
+    if (found != tips_.end())
+        return &found->second;
+    return source_ ? source_->CallTip(document_, word, again) : nullptr;
 }
 
 void TypingAids::CallTip(bool fromMenu) {
@@ -206,15 +225,25 @@ void TypingAids::CallTip(bool fromMenu) {
     };
     std::vector<Call> calls;
     Position at = lineStart;
+    // A name the script defines is a plain identifier: it is a call where a statement starts
+    // (a command) or before "(" (a function).
+    bool statementStart = true;
     while (at < caret) {
         const int style = view.GetStyleAt(at);
-        if (style == commandStyle || style == functionStyle) {
+        if (style == commandStyle || style == functionStyle || style == identifierStyle || style == userStyle) {
             Position end = at;
             while (end < caret && view.GetStyleAt(end) == style)
                 ++end;
+            const bool called =
+                style == commandStyle || style == functionStyle || statementStart || OpensParenthesis(view, end, caret);
+            statementStart = false;
+            if (!called) {
+                at = end;
+                continue;
+            }
             calls.push_back({style, at, end, 0});
             at = end;
-            if (style == functionStyle) {
+            if (style != commandStyle) {
                 // The function's own "(" opens its arguments, not a nested group.
                 Position open = at;
                 while (open < caret && IsBlank(static_cast<char>(view.GetCharAt(open))))
@@ -224,11 +253,17 @@ void TypingAids::CallTip(bool fromMenu) {
             }
             continue;
         }
+        if (style != VSHSP_DEFAULT)
+            statementStart = false;
         if (style == operatorStyle) {
             switch (view.GetCharAt(at)) {
+            case '{':
+                statementStart = true;
+                break;
             case '}':
             case ':':
                 calls.clear();
+                statementStart = true;
                 break;
             case '(':
                 calls.push_back({parenthesis, at, at + 1, 0});
@@ -254,7 +289,7 @@ void TypingAids::CallTip(bool fromMenu) {
         return;
     const Call &call = calls.back();
     CopyWord(view, call.start, call.end, view.callTipWord);
-    const CodeTip *tip = Lookup(view.callTipWord);
+    const CodeTip *tip = Lookup(view.callTipWord, false);
     if (!tip)
         return;
     view.CallTipShow(caret > 0 ? caret - 1 : 0, tip->text.c_str());
@@ -270,7 +305,7 @@ void TypingAids::UpdateUi() {
         view.CallTipCancel();
         return;
     }
-    const CodeTip *tip = Lookup(view.callTipWord);
+    const CodeTip *tip = Lookup(view.callTipWord, true);
     if (tip && view.callTipArgument >= 0 && static_cast<size_t>(view.callTipArgument) < tip->ranges.size()) {
         const auto &range = tip->ranges[static_cast<size_t>(view.callTipArgument)];
         view.CallTipSetHlt(range.first, range.second);
@@ -291,7 +326,7 @@ void TypingAids::DwellStart(Position position) {
     if (start > 0 && view.GetCharAt(start - 1) == '#')
         --start;
     CopyWord(view, start, end, view.callTipWord);
-    const CodeTip *tip = Lookup(view.callTipWord);
+    const CodeTip *tip = Lookup(view.callTipWord, false);
     if (!tip)
         return;
     view.CallTipShow(position, tip->text.c_str());
@@ -311,7 +346,10 @@ void TypingAids::CodeComplete(Vessary &view, const std::string &list) {
     if (view.AutocActive() || list.empty())
         return;
     const Position caret = view.GetCurrentPos();
-    const Position start = view.WordStartPosition(caret, true);
     const Position end = view.WordEndPosition(caret, true);
-    view.AutocShow(caret - (start < end ? start : end), list.c_str());
+    Position start = view.WordStartPosition(caret, true);
+    start = start < end ? start : end;
+    if (start > 0 && view.GetCharAt(start - 1) == '*' && IsLabelAsterisk(view, start - 1, start == caret))
+        --start;
+    view.AutocShow(caret - start, list.c_str());
 }

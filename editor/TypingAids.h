@@ -9,6 +9,7 @@
 #include "framework/Object.h"
 #include "language/KeywordFiles.h"
 
+class CompletionSource;
 class Document;
 class LexerCommon;
 
@@ -25,12 +26,14 @@ struct TypingSettings {
 
 class TypingAids : public Object {
 public:
-    // tips: the document's code-tip table (the project's when the document is in the project).
+    // tips: the document's code-tip table (the project's when the document is in the project);
+    // source, when given, knows the tips of the commands and functions the script defines.
     // Call tips need the HSP colouring, so they appear in HSP documents only.
-    TypingAids(Document &document, const TypingSettings &settings, const CodeTipTable &tips)
-        : document_(document), settings_(settings), tips_(tips) {}
+    TypingAids(Document &document, const TypingSettings &settings, const CodeTipTable &tips,
+               CompletionSource *source = nullptr)
+        : document_(document), settings_(settings), tips_(tips), source_(source) {}
     // With the program's settings and the document's table.
-    static TypingAids For(Document &document);
+    static TypingAids For(Document &document, CompletionSource *source = nullptr);
 
     // A character the user typed (SCN_CHARADDED).
     void CharAdded(int character);
@@ -50,13 +53,16 @@ public:
     // shows its tip; fromMenu keeps the tip open wherever the caret goes.
     void CallTip(bool fromMenu);
     // The completion list for the word before the caret, unless one is shown or list is empty.
+    // A label's asterisk belongs to the word, so that labels complete with it.
     static void CodeComplete(Vessary &view, const std::string &list);
 
 private:
     std::string IndentUnit() const;
-    const CodeTip *Lookup(const char *word) const;
+    // again: the word of the tip shown, asked for once more.
+    const CodeTip *Lookup(const char *word, bool again) const;
 
     Document &document_;
     const TypingSettings settings_;
     const CodeTipTable &tips_;
+    CompletionSource *source_;
 };

@@ -135,10 +135,25 @@ std::string Vessary::GetText() const {
     return text;
 }
 
+const char *Vessary::CharacterPointer() const { return reinterpret_cast<const char *>(Send(SCI_GETCHARACTERPOINTER)); }
+
 Vessary::Position Vessary::GetTextLength() const { return Send(SCI_GETTEXTLENGTH); }
 Vessary::Position Vessary::GetLength() const { return Send(SCI_GETLENGTH); }
 int Vessary::GetCharAt(Position position) const { return static_cast<int>(Send(SCI_GETCHARAT, static_cast<uintptr_t>(position))); }
 int Vessary::GetStyleAt(Position position) const { return static_cast<int>(Send(SCI_GETSTYLEAT, static_cast<uintptr_t>(position))); }
+
+std::string Vessary::GetStyles(Position start, Position end) const {
+    if (end <= start)
+        return std::string();
+    // Byte and style in turn, then two terminating zeros.
+    std::string styled(2 * static_cast<size_t>(end - start) + 2, '\0');
+    Sci_TextRangeFull range{{start, end}, &styled[0]};
+    Send(SCI_GETSTYLEDTEXTFULL, 0, &range);
+    std::string styles(static_cast<size_t>(end - start), '\0');
+    for (size_t i = 0; i < styles.size(); ++i)
+        styles[i] = styled[2 * i + 1];
+    return styles;
+}
 
 std::string Vessary::GetLine(Position line) const {
     const Position length = LineLength(line);
@@ -291,6 +306,9 @@ void Vessary::SetKeywords(int set, const char *words) { Send(SCI_SETKEYWORDS, st
 void Vessary::Colourise(Position start, Position end) { Send(SCI_COLOURISE, static_cast<uintptr_t>(start), end); }
 Vessary::Position Vessary::GetEndStyled() const { return Send(SCI_GETENDSTYLED); }
 
+void Vessary::SetModEventMask(int mask) { Send(SCI_SETMODEVENTMASK, static_cast<uintptr_t>(mask)); }
+int Vessary::GetModEventMask() const { return static_cast<int>(Send(SCI_GETMODEVENTMASK)); }
+
 void Vessary::EnsureStyledTo(Position position) {
     const Position styled = GetEndStyled();
     if (styled < position)
@@ -299,6 +317,7 @@ void Vessary::EnsureStyledTo(Position position) {
 
 void Vessary::AutocShow(Position lengthEntered, const char *list) { Send(SCI_AUTOCSHOW, static_cast<uintptr_t>(lengthEntered), list); }
 bool Vessary::AutocActive() const { return Send(SCI_AUTOCACTIVE) != 0; }
+void Vessary::AutocCancel() { Send(SCI_AUTOCCANCEL); }
 void Vessary::AutocStops(const char *characters) { Send(SCI_AUTOCSTOPS, 0, characters); }
 void Vessary::AutocSetCancelAtStart(bool cancel) { Send(SCI_AUTOCSETCANCELATSTART, cancel); }
 void Vessary::AutocSetIgnoreCase(bool ignore) { Send(SCI_AUTOCSETIGNORECASE, ignore); }

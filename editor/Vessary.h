@@ -53,10 +53,14 @@ public:
     void ClearAll();
     void SetText(const char *text);
     std::string GetText() const;
+    // The whole text in one block, valid until the next change (the gap is moved out of it).
+    const char *CharacterPointer() const;
     Position GetTextLength() const;
     Position GetLength() const;
     int GetCharAt(Position position) const;
     int GetStyleAt(Position position) const;
+    // The style of each byte of [start, end).
+    std::string GetStyles(Position start, Position end) const;
     // The line with its line end.
     std::string GetLine(Position line) const;
     Position LineLength(Position line) const;
@@ -177,6 +181,9 @@ public:
     void SetKeywords(int set, const char *words);
     // Styles [start, end); end -1 is the end of the text.
     void Colourise(Position start, Position end);
+    // Which changes the view reports to its parent (SCN_MODIFIED); 0: none.
+    void SetModEventMask(int mask);
+    int GetModEventMask() const;
     // Where the styled text ends: edits lower it to the first changed line.
     Position GetEndStyled() const;
     // Styles whatever is unstyled before position, from the start of the first unstyled line.
@@ -185,6 +192,7 @@ public:
     // Completion list and call tips.
     void AutocShow(Position lengthEntered, const char *list);
     bool AutocActive() const;
+    void AutocCancel();
     void AutocStops(const char *characters);
     void AutocSetCancelAtStart(bool cancel);
     void AutocSetIgnoreCase(bool ignore);

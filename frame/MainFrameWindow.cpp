@@ -4,6 +4,7 @@
 
 #include "app/System.h"
 #include "editor/EditControlId.h"
+#include "editor/CompletionSource.h"
 #include "editor/TypingAids.h"
 #include "frame/CommandState.h"
 #include "frame/SidePane.h"
@@ -340,21 +341,21 @@ void MainFrameWindow::OnEditNotification(Document &view, const SCNotification &n
             RefreshStatus();
         break;
     case SCN_CHARADDED:
-        TypingAids::For(view).CharAdded(notification.ch);
+        TypingAids::For(view, Find<CompletionSource>()).CharAdded(notification.ch);
         break;
     case SCN_UPDATEUI:
-        TypingAids::For(view).UpdateUi();
+        TypingAids::For(view, Find<CompletionSource>()).UpdateUi();
         RefreshStatus();
         break;
     case SCN_DWELLSTART: {
         // Only while the mouse is over this view, not over a window on top of it.
         POINT cursor;
         if (GetCursorPos(&cursor) && WindowFromPoint(cursor) == view.GetHandle())
-            TypingAids::For(view).DwellStart(notification.position);
+            TypingAids::For(view, Find<CompletionSource>()).DwellStart(notification.position);
         break;
     }
     case SCN_DWELLEND:
-        TypingAids::For(view).DwellEnd();
+        TypingAids::For(view, Find<CompletionSource>()).DwellEnd();
         break;
     default:
         break;

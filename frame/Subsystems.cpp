@@ -3,6 +3,7 @@
 #include "client/ClientCommands.h"
 #include "editor/EditorCommands.h"
 #include "hsp/HspCommands.h"
+#include "navigation/NavigationCommands.h"
 #include "project/ProjectCommands.h"
 #include "settingsui/SettingsCommands.h"
 #include "update/UpdateCommands.h"
@@ -14,6 +15,7 @@ std::vector<std::unique_ptr<Subsystem>> MakeSubsystems(Workbench &workbench) {
     parts.push_back(std::make_unique<HspCommands>(workbench));
     parts.push_back(std::make_unique<ProjectCommands>(workbench));
     parts.push_back(std::make_unique<ClientCommands>(workbench));
+    parts.push_back(std::make_unique<NavigationCommands>(workbench));
     parts.push_back(std::make_unique<SettingsCommands>(workbench));
     parts.push_back(std::make_unique<UpdateCommands>(workbench));
     return parts;
