@@ -39,6 +39,7 @@ TEST(HspLibrary, LibraryLackingAnEntryPointIsNotKept) {
     EXPECT_FALSE(hsp.Load((home.Path() + "hspcmp.dll").c_str()));
     EXPECT_FALSE(hsp.IsReady());
     EXPECT_FALSE(hsp.IsLoaded());
+    EXPECT_EQ("hsc3_messize", hsp.MissingEntry());
 }
 
 // The test compiler reads a script's includes from common\, names the failing file and line,
