@@ -46,6 +46,23 @@ INT_PTR HspHomeDialog::OnCommand(WORD code, WORD id, HWND) {
     }
 }
 
+// The buttons standing on the tab show the tab's own face behind their text, whatever colour
+// the tab paints itself in.
+INT_PTR HspHomeDialog::OnCtlColorStatic(HDC dc, HWND control) {
+    const int id = GetDlgCtrlID(control);
+    if (id != IDC_HSP_HOME_UNUSED && id != IDC_HSP_HOME_USE && id != IDC_HSP_HOME_NO_PROMPT)
+        return FALSE;
+    RECT place;
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, tab_.GetHandle(), reinterpret_cast<POINT *>(&place), 2);
+    POINT origin;
+    OffsetViewportOrgEx(dc, -place.left, -place.top, &origin);
+    SendMessageA(tab_.GetHandle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    SetViewportOrgEx(dc, origin.x, origin.y, nullptr);
+    SetBkMode(dc, TRANSPARENT);
+    return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
+}
+
 void HspHomeDialog::UsePath(bool use) {
     EnableWindow(Item(IDC_HSP_HOME_PATH), use);
     if (!use)

@@ -18,6 +18,7 @@ public:
 
     INT_PTR OnInitDialog(HWND focus, LPARAM param) override;
     INT_PTR OnCommand(WORD code, WORD id, HWND control) override;
+    INT_PTR OnCtlColorStatic(HDC dc, HWND control) override;
 
 private:
     void UsePath(bool use);

@@ -1,25 +1,24 @@
 #include "hsp/HspReportDialog.h"
 
+#include "hsp/CompilerFont.h"
 #include "hsp/CompilerText.h"
 #include "hsp/HspResources.h"
-
-namespace {
-const int reportFontHeight = 12;
-}
 
 HspReportDialog::HspReportDialog(std::string version, std::string messages,
                                  std::function<bool(const std::string &line)> goTo)
     : Dialog(TemplateId, true), version_(std::move(version)), messages_(std::move(messages)), goTo_(std::move(goTo)) {}
 
 INT_PTR HspReportDialog::OnInitDialog(HWND, LPARAM) {
-    font_.Create(reportFontHeight, "ＭＳ ゴシック");
+    CreateCompilerFont(font_);
     for (int id : {IDC_HSP_REPORT_VERSION, IDC_HSP_REPORT_MESSAGES})
         SendMessageA(Item(id), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     SetDlgItemTextA(GetHandle(), IDC_HSP_REPORT_VERSION, version_.c_str());
     messageEdit_.Attach(Item(IDC_HSP_REPORT_MESSAGES));
     messageEdit_.SetText(CompilerText::WithCrLf(messages_).c_str());
     messageEdit_.onDoubleClick = [this](const std::string &line) { OnMessageDoubleClicked(line); };
-    return TRUE;
+    // Focus on the button: the edit would select all its text when it took the focus.
+    ::SetFocus(Item(IDCANCEL));
+    return FALSE;
 }
 
 void HspReportDialog::OnMessageDoubleClicked(const std::string &line) {

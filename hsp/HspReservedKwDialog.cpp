@@ -1,19 +1,18 @@
 #include "hsp/HspReservedKwDialog.h"
 
+#include "hsp/CompilerFont.h"
 #include "hsp/CompilerText.h"
 #include "hsp/HspResources.h"
-
-namespace {
-const int listFontHeight = 12;
-}
 
 HspReservedKwDialog::HspReservedKwDialog(std::string words) : Dialog(TemplateId, false), words_(std::move(words)) {}
 
 INT_PTR HspReservedKwDialog::OnInitDialog(HWND, LPARAM) {
-    font_.Create(listFontHeight, "ＭＳ ゴシック");
+    CreateCompilerFont(font_);
     SendMessageA(Item(IDC_HSP_RESERVED_LIST), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
     SetDlgItemTextA(GetHandle(), IDC_HSP_RESERVED_LIST, CompilerText::WithCrLf(words_).c_str());
-    return TRUE;
+    // Focus on the button: the edit would select all its text when it took the focus.
+    ::SetFocus(Item(IDOK));
+    return FALSE;
 }
 
 INT_PTR HspReservedKwDialog::OnCommand(WORD, WORD id, HWND) {

@@ -59,6 +59,9 @@ void PackFileList::Fill(const std::vector<PackList::Entry> &entries) {
         InsertRow(static_cast<int>(row), entries[row]);
     SendMessageA(GetHandle(), LVM_SETCOLUMNWIDTH, IconColumn, LVSCW_AUTOSIZE);
     SendMessageA(GetHandle(), LVM_SETCOLUMNWIDTH, EncryptedColumn, LVSCW_AUTOSIZE_USEHEADER);
+    // Some list views measure the header too narrow for its double-byte text.
+    if (SendMessageA(GetHandle(), LVM_GETCOLUMNWIDTH, EncryptedColumn, 0) < columns[EncryptedColumn].width)
+        SendMessageA(GetHandle(), LVM_SETCOLUMNWIDTH, EncryptedColumn, columns[EncryptedColumn].width);
 }
 
 void PackFileList::InsertRow(int row, const PackList::Entry &entry) {
