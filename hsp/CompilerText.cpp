@@ -11,6 +11,14 @@ const int maximumLineDigits = 9;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+// A lead byte followed by a byte that cannot end a double-byte character stands alone.
+bool StartsDoubleByte(const char *text, size_t length, size_t i) {
+    if (!ShiftJis::IsLeadByte(static_cast<unsigned char>(text[i])) || i + 1 >= length)
+        return false;
+    const unsigned char trail = static_cast<unsigned char>(text[i + 1]);
+    return trail >= 0x40 && trail <= 0xFC && trail != 0x7F;
+}
+
 // Bytes no Windows file name holds.
 bool IsNameByte(unsigned char c) {
     return c >= 0x20 && c != '"' && c != '<' && c != '>' && c != '|' && c != '*' && c != '?';
@@ -40,7 +48,7 @@ bool ParseLocation(const char *text, size_t length, Location &location) {
         return false;
     for (size_t i = start; i < length; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (ShiftJis::IsLeadByte(c) && i + 1 < length) {
+        if (StartsDoubleByte(text, length, i)) {
             ++i;
             continue;
         }

@@ -56,6 +56,7 @@ INT_PTR HspBuildDialog::OnInitDialog(HWND, LPARAM) {
     SetDlgItemInt(GetHandle(), IDC_HSP_BUILD_WIDTH, static_cast<UINT>(settings_.buildWindowSizeX), FALSE);
     SetDlgItemInt(GetHandle(), IDC_HSP_BUILD_HEIGHT, static_cast<UINT>(settings_.buildWindowSizeY), FALSE);
     CheckDlgButton(GetHandle(), IDC_HSP_BUILD_HIDE, settings_.buildWindowHide ? BST_CHECKED : BST_UNCHECKED);
+    GrowToFitTexts();
     return TRUE;
 }
 

@@ -8,18 +8,6 @@
 
 #include "framework/Path.h"
 
-namespace Packfile {
-
-struct Line {
-    std::string name;
-    bool encrypted = false;
-};
-
-// The packfile's lines; comments and empty lines are left out. Plain bytes in, no files read.
-std::vector<Line> Parse(const std::string &bytes);
-
-}
-
 class PackList {
 public:
     struct Entry {

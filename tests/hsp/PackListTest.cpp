@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "hsp/PackList.h"
+#include "hsp/Packfile.h"
 #include "support/TestFiles.h"
 
 TEST(Packfile, ParsingSkipsCommentsAndEmptyLinesAndMarksEncryptedNames) {
