@@ -32,12 +32,8 @@ void CheckLocation(const std::string &bytes) {
 void CheckTexts(const std::string &bytes) {
     Check(CompilerText::ExpandTabs(bytes).find('\t') == std::string::npos);
     const std::string lines = CompilerText::WithCrLf(bytes);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i] == '\r')
-            Check(i + 1 < lines.size() && lines[i + 1] == '\n');
-        if (lines[i] == '\n')
-            Check(i > 0 && lines[i - 1] == '\r');
-    }
+    for (size_t i = 0; i < lines.size(); ++i)
+        Check((lines[i] != '\r' || lines[i + 1] == '\n') && (lines[i] != '\n' || (i > 0 && lines[i - 1] == '\r')));
     Check(CompilerText::LineAt(bytes, bytes.size() % 7).find('\n') == std::string::npos);
 }
 

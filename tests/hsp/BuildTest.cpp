@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "editor/DocumentView.h"
-#include "hsp/HspCommands.h"
 #include "resources/resource.h"
 #include "support/TestFiles.h"
 #include "ProjectDouble.h"
@@ -18,11 +17,11 @@ struct ReportReader {
         return [this, marker](HWND dialog) {
             version = ItemText(dialog, 1105);
             messages = ItemText(dialog, 1106);
-            HWND edit = GetDlgItem(dialog, 1106);
             const size_t at = messages.find(marker);
             if (marker.empty() || at == std::string::npos)
                 return Press(dialog, IDCANCEL);
             const LRESULT line = std::count(messages.begin(), messages.begin() + static_cast<std::ptrdiff_t>(at), '\n');
+            HWND edit = GetDlgItem(dialog, 1106);
             const LRESULT point = SendMessageA(edit, EM_POSFROMCHAR, static_cast<WPARAM>(SendMessageA(edit, EM_LINEINDEX, line, 0)), 0);
             SendMessageA(edit, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(LOWORD(point) + 3, HIWORD(point) + 3));
             // A double-click that led nowhere leaves the report open: close it, the test fails.

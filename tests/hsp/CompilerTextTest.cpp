@@ -50,22 +50,9 @@ TEST(CompilerText, MessageLinesNameTheirFileAndLine) {
     EXPECT_GT(checked, 10);
 }
 
-TEST(CompilerText, FirstLocationSkipsHeadersAndQuotedScript) {
-    const std::string messages = "#HSP script preprocessor\r\n--> a(1) : b\r\nsub.as(4) : error 2 : x\r\nmain.hsp(9) : y\r\n";
-    CompilerText::Location first;
-    std::string line;
-    ASSERT_TRUE(CompilerText::FirstLocation(messages, first, &line));
-    EXPECT_EQ("sub.as", first.file);
-    EXPECT_EQ(4, first.line);
-    EXPECT_EQ("sub.as(4) : error 2 : x", line);
-    EXPECT_FALSE(CompilerText::FirstLocation("#No error detected.\n", first));
-}
-
-// The name is filled to 20 columns whatever came before on other lines; a longer name still
-// keeps one space before its kind.
-TEST(CompilerText, ReservedWordsAreFilledToColumnTwenty) {
-    EXPECT_EQ("goto                sys|func\r\nmes                 sys|func\r\n",
-              CompilerText::ExpandTabs("goto\tsys|func\r\nmes\tsys|func\r\n"));
+// A name longer than the reserved-word list's first column keeps one space before its kind;
+// edit controls get CR LF whatever the line ends were.
+TEST(CompilerText, LongNamesKeepASpaceAndEveryLineEndBecomesCrLf) {
     EXPECT_EQ(std::string("abcdefghijklmnopqrstuvwxyz") + " kind\n", CompilerText::ExpandTabs("abcdefghijklmnopqrstuvwxyz\tkind\n"));
     EXPECT_EQ("a\r\nb\r\nc\r\nd", CompilerText::WithCrLf("a\nb\r\nc\rd"));
 }

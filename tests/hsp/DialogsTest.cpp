@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "app/System.h"
-#include "editor/DocumentView.h"
 #include "framework/DialogManager.h"
 #include "hsp/HspReservedKwDialog.h"
 #include "hsp/HspSmpViewerDialog.h"
@@ -109,28 +108,35 @@ TEST_F(HspTest, HomeDialogChecksTheFolderAndStoresTheChoice) {
         EXPECT_FALSE(Enabled(id)) << id;
 }
 
-// The comment goes, "+" stays; adding the packfile itself or a listed file changes nothing.
+// The comment, files that are gone and folders drop out; "+" stays; files beside the packfile
+// are written by name, others by full path, sorted by path. Adding the packfile itself or a
+// listed file changes nothing; an added file is encrypted until decrypted.
 TEST_F(HspTest, PackFileEditorListsAndWritesBackThePackfile) {
     StartFrame();
     OpenFile("main.hsp", "mes 1\r\n");
     MakeFile("pic.bmp", "12345");
-    MakeFile("packfile", "; a comment\r\n+pic.bmp\r\ngone.txt\r\n");
-    desktop.files = {folder + "packfile", folder + "pic.bmp"};
+    MakeFile("new.txt", "new");
+    CreateDirectoryA((folder + "sub").c_str(), nullptr);
+    MakeFile("packfile", "; a comment\r\n+pic.bmp\r\n" + home->Path() + "index.htm\r\ngone.txt\r\nsub\r\n");
+    desktop.files = {folder + "packfile", folder + "pic.bmp", folder + "new.txt"};
     std::vector<std::string> rows;
     {
         WhenDialog when("PackFile 編集", [&](HWND dialog) {
             HWND list = GetDlgItem(dialog, 1108);
-            Press(dialog, 1114);
-            Press(dialog, 1114);
-            for (int row = 0; row < static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); ++row)
-                rows.push_back(Cell(list, row, 1) + "|" + Cell(list, row, 2) + "|" + Cell(list, row, 3) + "|" + Cell(list, row, 4));
+            for (int i = 0; i < 3; ++i)
+                Press(dialog, 1114);
+            ListView_SetItemState(list, 0, LVIS_SELECTED, LVIS_SELECTED);
+            Press(dialog, 1120);
+            for (int row = 0; row < ListView_GetItemCount(list); ++row)
+                rows.push_back(Cell(list, row, 1) + "|" + Cell(list, row, 2) + Cell(list, row, 3) + "|" + Cell(list, row, 4));
             Press(dialog, IDOK);
         });
         Command(IDM_HSP_PACKFILE);
     }
-    ASSERT_EQ(1u, rows.size());
-    EXPECT_EQ("+|" + folder + "|pic.bmp|5", rows[0]);
-    EXPECT_EQ("+pic.bmp\r\n", TestFiles::Read(folder + "packfile"));
+    ASSERT_EQ(3u, rows.size());
+    EXPECT_EQ("|" + folder + "new.txt|3", rows[0]);
+    EXPECT_EQ("+|" + folder + "pic.bmp|5", rows[1]);
+    EXPECT_EQ("new.txt\r\n+pic.bmp\r\n" + home->Path() + "index.htm\r\n", TestFiles::Read(folder + "packfile"));
 }
 
 // An empty name keeps the dialog open; a build stores its settings and leaves no DPM behind.
@@ -154,16 +160,6 @@ TEST_F(HspTest, BuildDialogMakesTheExecutableFromThePackfile) {
     EXPECT_FALSE(TestFiles::Exists(folder + "mygame.dpm"));
     EXPECT_STREQ("mygame", Settings().buildFilename);
     EXPECT_EQ(800, Settings().buildWindowSizeX);
-}
-
-TEST_F(HspTest, ReservedWordsAreListedWithTheirNamesFilledToTwentyColumns) {
-    StartFrame();
-    const std::string before = CurrentFolder();
-    Command(IDM_HSP_RESERVED_KEYWORDS);
-    EXPECT_EQ(before, CurrentFolder());
-    auto *dialog = frame->Dialogs().OpenModeless<HspReservedKwDialog>();
-    ASSERT_NE(nullptr, dialog);
-    EXPECT_EQ(0u, ItemText(dialog->GetHandle(), 1025).find("goto                sys|func|1\r\ngosub               sys|func|1\r\n"));
 }
 
 // A sample runs with the runtime its script names; a sample that does not compile runs nothing
@@ -199,9 +195,16 @@ TEST_F(HspTest, SampleViewerPreviewsRunsAndCopiesSamples) {
 }
 
 // F1 looks up the selection or the word at the caret, at most 63 bytes and never half a
-// character; a tool that is not installed is not started.
-TEST_F(HspTest, ToolsStartFromTheHomeWithTheKeyword) {
+// character; a tool that is not installed is not started. The reserved words come with their
+// names filled to 20 columns, read from common\ without moving the current folder.
+TEST_F(HspTest, ToolsAndReservedWordsComeFromTheHome) {
     StartFrame();
+    const std::string before = CurrentFolder();
+    Command(IDM_HSP_RESERVED_KEYWORDS);
+    EXPECT_EQ(before, CurrentFolder());
+    auto *words = frame->Dialogs().OpenModeless<HspReservedKwDialog>();
+    ASSERT_NE(nullptr, words);
+    EXPECT_EQ(0u, ItemText(words->GetHandle(), 1025).find("goto                sys|func|1\r\ngosub               sys|func|1\r\n"));
     Current().SetText((std::string(62, 'a') + "表示" + std::string(36, 'b') + " mes").c_str());
     Current().SelectAll();
     Command(IDM_HSP_KEYWORD);

@@ -67,45 +67,36 @@ std::string HspTest::CurrentFolder() const {
 
 namespace {
 WhenDialog *waiting;
+HWND found;
 
-BOOL CALLBACK FindCaption(HWND hwnd, LPARAM param) {
-    auto *found = reinterpret_cast<std::pair<const std::string *, HWND> *>(param);
-    char caption[256] = "";
+BOOL CALLBACK FindCaption(HWND hwnd, LPARAM caption) {
+    char text[256] = "";
     char className[32] = "";
-    GetWindowTextA(hwnd, caption, sizeof caption);
+    GetWindowTextA(hwnd, text, sizeof text);
     GetClassNameA(hwnd, className, sizeof className);
-    if (IsWindowVisible(hwnd) && *found->first == caption && std::string(className) == "#32770") {
-        found->second = hwnd;
-        return FALSE;
-    }
-    return TRUE;
+    const bool match = IsWindowVisible(hwnd) && *reinterpret_cast<const std::string *>(caption) == text &&
+                       std::string(className) == "#32770";
+    found = match ? hwnd : found;
+    return !match;
 }
 }
 
 WhenDialog::WhenDialog(std::string caption, std::function<void(HWND)> action)
-    : caption_(std::move(caption)), action_(std::move(action)) {
+    : caption_(std::move(caption)), action_(std::move(action)), timer_(SetTimer(nullptr, 0, 30, &WhenDialog::Tick)) {
     waiting = this;
-    timer_ = SetTimer(nullptr, 0, 30, &WhenDialog::Tick);
 }
 
 WhenDialog::~WhenDialog() {
-    if (timer_)
-        KillTimer(nullptr, timer_);
+    KillTimer(nullptr, timer_);
     waiting = nullptr;
 }
 
 void CALLBACK WhenDialog::Tick(HWND, UINT, UINT_PTR, DWORD) {
-    WhenDialog *self = waiting;
-    if (!self || self->seen_)
+    found = nullptr;
+    if (!waiting || waiting->seen_ || EnumThreadWindows(GetCurrentThreadId(), FindCaption, reinterpret_cast<LPARAM>(&waiting->caption_)))
         return;
-    std::pair<const std::string *, HWND> found{&self->caption_, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), FindCaption, reinterpret_cast<LPARAM>(&found));
-    if (!found.second)
-        return;
-    self->seen_ = true;
-    KillTimer(nullptr, self->timer_);
-    self->timer_ = 0;
-    self->action_(found.second);
+    waiting->seen_ = true;
+    waiting->action_(found);
 }
 
 std::string ItemText(HWND dialog, int id) {

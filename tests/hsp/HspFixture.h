@@ -56,7 +56,7 @@ private:
 
     std::string caption_;
     std::function<void(HWND)> action_;
-    UINT_PTR timer_ = 0;
+    UINT_PTR timer_;
     bool seen_ = false;
 };
 
