@@ -330,3 +330,17 @@ void Vessary::CallTipSetHlt(Position start, Position end) { Send(SCI_CALLTIPSETH
 void Vessary::CallTipSetBack(COLORREF color) { Send(SCI_CALLTIPSETBACK, color); }
 void Vessary::CallTipSetFore(COLORREF color) { Send(SCI_CALLTIPSETFORE, color); }
 void Vessary::CallTipSetForeHlt(COLORREF color) { Send(SCI_CALLTIPSETFOREHLT, color); }
+
+void Vessary::MarkerDefine(int marker, int symbol) { Send(SCI_MARKERDEFINE, static_cast<uintptr_t>(marker), symbol); }
+void Vessary::MarkerSetBack(int marker, COLORREF color) { Send(SCI_MARKERSETBACK, static_cast<uintptr_t>(marker), color); }
+int Vessary::MarkerAdd(Position line, int marker) {
+    return static_cast<int>(Send(SCI_MARKERADD, static_cast<uintptr_t>(line), marker));
+}
+void Vessary::MarkerDeleteHandle(int handle) { Send(SCI_MARKERDELETEHANDLE, static_cast<uintptr_t>(handle)); }
+Vessary::Position Vessary::MarkerLineFromHandle(int handle) const {
+    return Send(SCI_MARKERLINEFROMHANDLE, static_cast<uintptr_t>(handle));
+}
+void Vessary::AnnotationSetText(Position line, const char *text) { Send(SCI_ANNOTATIONSETTEXT, static_cast<uintptr_t>(line), text); }
+void Vessary::AnnotationSetStyle(Position line, int style) { Send(SCI_ANNOTATIONSETSTYLE, static_cast<uintptr_t>(line), style); }
+void Vessary::AnnotationSetVisible(int mode) { Send(SCI_ANNOTATIONSETVISIBLE, static_cast<uintptr_t>(mode)); }
+void Vessary::AnnotationClearAll() { Send(SCI_ANNOTATIONCLEARALL); }

@@ -206,6 +206,19 @@ public:
     void CallTipSetFore(COLORREF color);
     void CallTipSetForeHlt(COLORREF color);
 
+    // Markers and annotations (a line shown marked, with a note below it).
+    void MarkerDefine(int marker, int symbol);
+    void MarkerSetBack(int marker, COLORREF color);
+    // A handle that follows the line as text is edited above it.
+    int MarkerAdd(Position line, int marker);
+    void MarkerDeleteHandle(int handle);
+    // The line the marker is on now, -1 when it is gone.
+    Position MarkerLineFromHandle(int handle) const;
+    void AnnotationSetText(Position line, const char *text);
+    void AnnotationSetStyle(Position line, int style);
+    void AnnotationSetVisible(int mode);
+    void AnnotationClearAll();
+
 protected:
     intptr_t Send(unsigned int message, uintptr_t wParam = 0, intptr_t lParam = 0) const;
     intptr_t Send(unsigned int message, uintptr_t wParam, const void *lParam) const {

@@ -360,6 +360,8 @@ void MainFrameWindow::OnEditNotification(Document &view, const SCNotification &n
     default:
         break;
     }
+    for (Subsystem *subsystem : subsystemList_)
+        subsystem->OnEditNotification(view, notification);
 }
 
 LRESULT MainFrameWindow::OnUserMessage(UINT message, WPARAM wParam, LPARAM lParam) {

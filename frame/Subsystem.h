@@ -8,7 +8,9 @@
 #include "framework/Object.h"
 
 class CommandState;
+class Document;
 class Path;
+struct SCNotification;
 
 class Subsystem : public Object {
 public:
@@ -23,6 +25,10 @@ public:
     // A message sent or posted to the frame that the frame does not answer itself; true when
     // this part answered it (result holds the answer).
     virtual bool OnFrameMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) { return false; }
+
+    // A notification of an edit view of the frame (text changed, caret moved, ...), after the
+    // frame's own handling.
+    virtual void OnEditNotification(Document &view, const SCNotification &notification) {}
 
     enum class OpenResult { NotMine, Opened, Failed };
     // A file being opened that this part may take instead of a document (a project file).

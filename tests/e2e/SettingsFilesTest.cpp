@@ -15,6 +15,10 @@ TEST(SettingsFiles, SectionsReadAreCreatedAndOnlyChangedOnesAreWrittenAtExit) {
     ASSERT_FALSE(TestFiles::Exists(lexer + "hsp.xml"));
 
     ProgramRun run(folder.Path());
+    // With no settings yet, the first start asks for the HSP home.
+    HWND home = run.WaitForWindow("#32770", "ワークスペース設定", 20000);
+    ASSERT_NE(nullptr, home);
+    PostMessageA(home, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
     HWND frame = run.WaitForMainWindow();
     ASSERT_NE(nullptr, frame);
     EXPECT_TRUE(TestFiles::Exists(lexer + "_common.xml"));
