@@ -48,7 +48,9 @@ Hit Find(const Vessary &view, int flags, Position from, Position limit, const st
 class Replacement {
 public:
     Replacement(const std::string &original, Position originalStart, const std::string &text)
-        : original_(original), originalStart_(originalStart), text_(text) {}
+        : original_(original), originalStart_(originalStart), text_(text) {
+        result_.reserve(original.size());
+    }
 
     void Add(Hit hit) {
         if (spanStart_ < 0)
