@@ -14,8 +14,6 @@ public:
 
     bool OnCommand(UINT id) override;
 
-    const SearchState &State() const { return state_; }
-
 private:
     static const CommandRoute<SearchCommands> routes[];
 
