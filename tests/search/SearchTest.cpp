@@ -10,12 +10,19 @@
 #include "log/Logger.h"
 #include "resources/resource.h"
 #include "search/SearchResources.h"
+#include "support/TestData.h"
 #include "support/TestFiles.h"
 
 namespace {
 
 using Range = std::pair<Vessary::Position, Vessary::Position>;
 using List = std::vector<std::string>;
+
+// "start,end" of a table of cases.
+Range RangeOf(const std::string &field) {
+    const size_t comma = field.find(',');
+    return {std::stoll(field.substr(0, comma)), std::stoll(field.substr(comma + 1))};
+}
 
 class SearchTest : public FrameTest {
 protected:
@@ -109,72 +116,42 @@ TEST_F(SearchTest, NotFoundOffersToStartAgainFromTheTopOrTheEnd) {
 }
 
 TEST_F(SearchTest, OptionsChangeWhatIsFound) {
-    struct Case {
-        const char *text, *keyword;
-        bool wholeWord, matchCase, regularExpression;
-        Range found;
-    };
-    const Case cases[] = {
-        {"abcd ABC abc", "abc", false, false, false, {0, 3}},
-        {"abcd ABC abc", "abc", true, false, false, {5, 8}},
-        {"abcd ABC abc", "abc", true, true, false, {9, 12}},
-        {"abXc ab.c", "b.c", false, false, false, {6, 9}},
-        {"abXc ab.c", "b.c", false, false, true, {1, 4}},
-        // 表 ends in the byte 0x5C and ー in 0x5B: in a regular expression they still mean themselves.
-        {"表示する 表示", "表示", true, false, false, {9, 13}},
-        {"表示する 表示", "表示", false, false, true, {0, 4}},
-        {"表示する キーワード", "ワード", false, false, true, {13, 19}},
-    };
     Command(IDM_FIND);
-    for (const Case &c : cases) {
-        Start(c.text);
-        Tick(IDC_SEARCH_WHOLE_WORD, c.wholeWord);
-        Tick(IDC_SEARCH_MATCH_CASE, c.matchCase);
-        Tick(IDC_SEARCH_REGEXP, c.regularExpression);
-        Search(c.keyword);
-        EXPECT_EQ(c.found, Selection()) << c.text << " / " << c.keyword;
+    const auto cases = TestData::Lines("FIND_CASES");
+    ASSERT_FALSE(cases.empty());
+    for (const std::string &line : cases) {
+        const auto field = TestData::Fields(line);
+        Start(field[0].c_str());
+        Tick(IDC_SEARCH_WHOLE_WORD, field[2].find('w') != std::string::npos);
+        Tick(IDC_SEARCH_MATCH_CASE, field[2].find('c') != std::string::npos);
+        Tick(IDC_SEARCH_REGEXP, field[2].find('r') != std::string::npos);
+        Search(field[1]);
+        EXPECT_EQ(RangeOf(field[3]), Selection()) << line;
     }
 }
 
 TEST_F(SearchTest, ReplacingChangesAnySelectionAndReplaceAllIsOneUndoStep) {
-    struct Case {
-        const char *text;
-        Range selection; // empty: the whole document
-        const char *search, *replacement;
-        bool regularExpression;
-        const char *result;
-        int count;
-        Range selected; // in a selection: the changed range
-    };
-    const Case cases[] = {
-        {"a-a-a", {0, 0}, "a", "bb", false, "bb-bb-bb", 3, {}},
-        {"a-a-a-a", {2, 5}, "a", "", false, "a---a", 2, {2, 3}},
-        {"ab-ab-ab", {2, 8}, "ab", "xyz", false, "ab-xyz-xyz", 2, {2, 10}},
-        {"ab", {0, 0}, "a", "", false, "b", 1, {}},
-        // Empty matches: replaced by nothing they count for nothing, and the search moves on.
-        {"abc", {0, 0}, "x*", "", true, "abc", 0, {}},
-        {"axxb", {0, 0}, "x*", "", true, "ab", 1, {}},
-        {"ab", {0, 0}, "x*", "-", true, "-a-b", 2, {}},
-        {"a\r\nb", {0, 0}, "^", "; ", true, "; a\r\n; b", 2, {}},
-    };
     Start("xyz abc abc", {0, 3});
     Command(IDM_REPLACE);
     SetWindowTextA(Item(IDC_SEARCH_REPLACE_TEXT), "R");
     Search("abc", IDC_SEARCH_REPLACE_NEXT);
     EXPECT_EQ("R abc abc", Current().GetText()) << "replace, then next: any selection is replaced";
     EXPECT_EQ(Range(2, 5), Selection());
-    for (const Case &c : cases) {
-        Start(c.text, c.selection);
-        const bool whole = c.selection.first == c.selection.second;
-        Tick(whole ? IDC_SEARCH_DOWN : IDC_SEARCH_UP);
-        Tick(IDC_SEARCH_REGEXP, c.regularExpression);
-        SetWindowTextA(Item(IDC_SEARCH_REPLACE_TEXT), c.replacement);
-        Search(c.search, IDC_SEARCH_REPLACE_ALL);
-        EXPECT_EQ(c.result, Current().GetText()) << c.text << " / " << c.search;
-        EXPECT_EQ("合計 " + std::to_string(c.count) + " 回の置換が行われました", desktop.messages.back().text);
-        EXPECT_TRUE(whole || c.selected == Selection()) << c.text;
+    const auto cases = TestData::Lines("REPLACE_CASES");
+    ASSERT_FALSE(cases.empty());
+    for (const std::string &line : cases) {
+        const auto field = TestData::Fields(line);
+        const Range selection = RangeOf(field[1]);
+        Start(field[0].c_str(), selection);
+        Tick(selection.first == selection.second ? IDC_SEARCH_DOWN : IDC_SEARCH_UP);
+        Tick(IDC_SEARCH_REGEXP, field[4] == "r");
+        SetWindowTextA(Item(IDC_SEARCH_REPLACE_TEXT), field[3].c_str());
+        Search(field[2], IDC_SEARCH_REPLACE_ALL);
+        EXPECT_EQ(field[5], Current().GetText()) << line;
+        EXPECT_EQ("合計 " + field[6] + " 回の置換が行われました", desktop.messages.back().text) << line;
+        EXPECT_TRUE(selection.first == selection.second || RangeOf(field[7]) == Selection()) << line;
         Current().Undo();
-        EXPECT_EQ(c.text, Current().GetText());
+        EXPECT_EQ(field[0], Current().GetText());
         EXPECT_FALSE(Current().CanUndo());
     }
 }
