@@ -1,5 +1,7 @@
 #include "editor/Vessary.h"
 
+#include <algorithm>
+
 #include "Scintilla.h"
 
 #include "editor/EditControlId.h"
@@ -155,6 +157,26 @@ std::string Vessary::GetStyles(Position start, Position end) const {
     return styles;
 }
 
+void Vessary::GetStyledText(Position start, Position end, std::string &text, std::string &styles) const {
+    text.clear();
+    styles.clear();
+    start = start < 0 ? 0 : start;
+    end = end < 0 ? GetLength() : (std::min)(end, GetLength());
+    if (end <= start)
+        return;
+    // The control writes byte and style pairs and two terminating zeros.
+    const size_t length = static_cast<size_t>(end - start);
+    std::string cells(2 * length + 2, '\0');
+    Sci_TextRangeFull range{{start, end}, &cells[0]};
+    const size_t written = static_cast<size_t>(Send(SCI_GETSTYLEDTEXTFULL, 0, &range)) / 2;
+    text.resize(written);
+    styles.resize(written);
+    for (size_t i = 0; i < written; ++i) {
+        text[i] = cells[2 * i];
+        styles[i] = cells[2 * i + 1];
+    }
+}
+
 std::string Vessary::GetLine(Position line) const {
     const Position length = LineLength(line);
     std::string text(static_cast<size_t>(length) + 1, '\0');
@@ -216,6 +238,8 @@ void Vessary::SetStatus(int status) { Send(SCI_SETSTATUS, static_cast<uintptr_t>
 Vessary::Position Vessary::WordEndPosition(Position position, bool onlyWordCharacters) const {
     return Send(SCI_WORDENDPOSITION, static_cast<uintptr_t>(position), onlyWordCharacters);
 }
+Vessary::Position Vessary::PositionAfter(Position position) const { return Send(SCI_POSITIONAFTER, static_cast<uintptr_t>(position)); }
+Vessary::Position Vessary::PositionBefore(Position position) const { return Send(SCI_POSITIONBEFORE, static_cast<uintptr_t>(position)); }
 void Vessary::LineEnd() { Send(SCI_LINEEND); }
 void Vessary::VCHome() { Send(SCI_VCHOME); }
 bool Vessary::GetOvertype() const { return Send(SCI_GETOVERTYPE) != 0; }

@@ -61,6 +61,8 @@ public:
     int GetStyleAt(Position position) const;
     // The style of each byte of [start, end).
     std::string GetStyles(Position start, Position end) const;
+    // The bytes of [start, end) (end -1: to the end) and their style numbers, one per byte.
+    void GetStyledText(Position start, Position end, std::string &text, std::string &styles) const;
     // The line with its line end.
     std::string GetLine(Position line) const;
     Position LineLength(Position line) const;
@@ -93,6 +95,9 @@ public:
     Position GetLineCount() const;
     Position WordStartPosition(Position position, bool onlyWordCharacters) const;
     Position WordEndPosition(Position position, bool onlyWordCharacters) const;
+    // The start of the next or previous character (a double-byte character or CR LF is one).
+    Position PositionAfter(Position position) const;
+    Position PositionBefore(Position position) const;
     void LineEnd();
     void VCHome();
     bool GetOvertype() const;

@@ -3,8 +3,10 @@
 #include "client/ClientCommands.h"
 #include "editor/EditorCommands.h"
 #include "hsp/HspCommands.h"
+#include "html/HtmlCommands.h"
 #include "navigation/NavigationCommands.h"
 #include "project/ProjectCommands.h"
+#include "search/SearchCommands.h"
 #include "settingsui/SettingsCommands.h"
 #include "update/UpdateCommands.h"
 
@@ -18,5 +20,7 @@ std::vector<std::unique_ptr<Subsystem>> MakeSubsystems(Workbench &workbench) {
     parts.push_back(std::make_unique<NavigationCommands>(workbench));
     parts.push_back(std::make_unique<SettingsCommands>(workbench));
     parts.push_back(std::make_unique<UpdateCommands>(workbench));
+    parts.push_back(std::make_unique<SearchCommands>(workbench));
+    parts.push_back(std::make_unique<HtmlCommands>(workbench));
     return parts;
 }

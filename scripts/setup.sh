@@ -13,6 +13,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   imagemagick dpkg-dev googletest python3 locales
   tango-icon-theme nsis xdotool
+  chromium poppler-utils
 )
 
 sudo=""
