@@ -115,7 +115,11 @@ TEST_F(InstallerTest, InstallsRunsUpgradesKeepingTheUsersFilesAndUninstalls) {
     EXPECT_TRUE(KeyExists(uninstallKey));
 
     {
+        // A first start has no HSP home yet and asks for one before the main window shows.
         ProgramRun editor(target);
+        HWND home = editor.WaitForWindow("#32770", "ワークスペース設定", 20000);
+        ASSERT_NE(nullptr, home);
+        PostMessageA(home, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0);
         HWND frame = editor.WaitForMainWindow();
         ASSERT_NE(nullptr, frame);
         PostMessageA(frame, WM_CLOSE, 0, 0);
