@@ -9,7 +9,7 @@
 
 #include "Scintilla.h"
 #include "hsplexer/HspView.h"
-#include "hsplexer/SampleScripts.h"
+#include "vessary/HspSampleScripts.h"
 
 using namespace HspTest;
 
