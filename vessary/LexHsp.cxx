@@ -608,7 +608,8 @@ public:
         if (words == lists_[n])
             return -1;
         lists_[n] = words;
-        Rebuild();
+        // Configuring a view sends all nine sets in a row: the tables are built once, when styled.
+        stale_ = true;
         return 0;
     }
 
@@ -622,6 +623,8 @@ public:
         if (line == 0)
             state = LineState{};
         const Sci_Position start = document->LineStart(line);
+        if (stale_)
+            Rebuild();
         text_.Reset(document);
         out_.Start(document, start, limit);
         HspScanner(text_, out_, keywords_, document).Run(line, start, limit, state);
@@ -630,6 +633,7 @@ public:
 
 private:
     void Rebuild() {
+        stale_ = false;
         keywords_.names.Clear();
         keywords_.reserved.Clear();
         for (const SetStyle &entry : nameSets)
@@ -639,6 +643,7 @@ private:
 
     std::string lists_[keywordSetCount];
     KeywordSets keywords_;
+    bool stale_ = false;
     HspText text_;
     HspStyleWriter out_;
 };
