@@ -1,26 +1,26 @@
-// The HSP lexer (300). Its cases are files in hsp\: a script (UTF-8, styled as Shift-JIS) and
-// beside it the expected styles of every byte in the notation "{n}" before each run of style n,
-// checked whole. Keyword sets come from hsp\keywords.txt and, for one script, <script>.keywords.
-// A missing or different expectation is written as <script>.styled.new beside the copy of the
-// cases in the build, to be looked at and copied over the expectation.
+// The HSP lexer (300). Its cases are files in hsp/, built in by HspCases.rc: a script (UTF-8,
+// styled as Shift-JIS) and the expected styles of every byte in the notation "{n}" before each
+// run of style n, checked whole. Keyword sets come from hsp/sets.txt and, for some scripts,
+// <script>.sets. A different expectation is written, in UTF-8, to <script>.hsp.styled.new in the
+// folder the test runs in, to be looked at and copied over the expectation.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "Scintilla.h"
+#include "support/TestData.h"
 #include "support/TestFiles.h"
 #include "vessary/HspSampleScripts.h"
 #include "vessary/HspView.h"
 #include "vessary/VessaryMessages.h"
 
 namespace {
-
-std::string Cases() { return HspView::CasesFolder(); }
 
 template <size_t N> std::string Bytes(const char (&text)[N]) { return std::string(text, N - 1); }
 
@@ -29,17 +29,31 @@ bool AllLexerStyles(const std::string &styles) {
                        [](char s) { return s == VSHSP_DEFAULT || (s >= VSHSP_COMMENTBLOCK && s <= VSHSP_USER); });
 }
 
+// The names of the scripts built in: HSP_<NAME> without a suffix.
+BOOL CALLBACK AddScript(HMODULE, LPCSTR, LPSTR name, LONG_PTR scripts) {
+    const std::string found = IS_INTRESOURCE(name) ? std::string() : std::string(name);
+    const auto endsWith = [&found](const std::string &suffix) {
+        return found.size() > suffix.size() && found.compare(found.size() - suffix.size(), suffix.size(), suffix) == 0;
+    };
+    if (found.rfind("HSP_", 0) == 0 && found != "HSP_SETS" && !endsWith("_STYLED") && !endsWith("_SETS"))
+        reinterpret_cast<std::vector<std::string> *>(scripts)->push_back(found);
+    return TRUE;
+}
+
 std::vector<std::string> Scripts() {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((Cases() + "*.hsp").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        names.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    EnumResourceNamesA(nullptr, MAKEINTRESOURCEA(10), AddScript, reinterpret_cast<LONG_PTR>(&names));
     return names;
+}
+
+std::string Utf8(const std::string &shiftJis) {
+    std::wstring wide(shiftJis.size(), L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(932, 0, shiftJis.data(), static_cast<int>(shiftJis.size()), &wide[0],
+                                                        static_cast<int>(wide.size()))));
+    std::string text(wide.size() * 3, '\0');
+    text.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0],
+                                                        static_cast<int>(text.size()), nullptr, nullptr)));
+    return text;
 }
 
 std::string WithCrLf(const std::string &text) {
@@ -61,21 +75,20 @@ testing::AssertionResult CrLfStylesLikeLf(HspView &view, const std::string &text
 
 TEST(HspLexer, Cases) {
     const std::vector<std::string> scripts = Scripts();
-    ASSERT_GE(scripts.size(), 8u) << "no cases in " << Cases();
+    ASSERT_GE(scripts.size(), 8u);
     for (const std::string &script : scripts) {
         SCOPED_TRACE(script);
         HspView view;
-        const std::string base = Cases() + script.substr(0, script.size() - 4);
-        if (TestFiles::Exists(base + ".keywords"))
-            view.SetKeywords(HspView::ReadKeywords(base + ".keywords"));
-        const std::string text = Recode(TestFiles::Read(Cases() + script), CP_UTF8, 932);
+        view.SetKeywords(HspView::ReadKeywords((script + "_SETS").c_str()));
+        const std::string text = TestData::Text(script.c_str());
         const std::string styles = view.Style(text);
         std::string styled;
         ASSERT_TRUE(Notation(text, styles, styled));
-        const std::string expected = TestFiles::Read(Cases() + script + ".styled");
-        if (Recode(styled, 932, CP_UTF8) != expected) {
-            TestFiles::Write(Cases() + script + ".styled.new", Recode(styled, 932, CP_UTF8));
-            ADD_FAILURE() << "styles differ from " << script << ".styled: see " << script << ".styled.new";
+        if (styled != TestData::Text((script + "_STYLED").c_str())) {
+            std::string file = script.substr(4) + ".hsp.styled.new";
+            std::transform(file.begin(), file.end(), file.begin(), [](char c) { return static_cast<char>(std::tolower(c)); });
+            TestFiles::Write(file, Utf8(styled));
+            ADD_FAILURE() << "styles differ from the expected ones: see " << file;
         }
         EXPECT_TRUE(RestylingFromEveryLineChangesNothing(view));
         EXPECT_TRUE(CrLfStylesLikeLf(view, text, styles));

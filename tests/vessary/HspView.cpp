@@ -1,10 +1,9 @@
 #include "vessary/HspView.h"
 
 #include <algorithm>
-#include <sstream>
 
 #include "Scintilla.h"
-#include "support/TestFiles.h"
+#include "support/TestData.h"
 #include "vessary/VessaryMessages.h"
 
 namespace {
@@ -14,38 +13,18 @@ bool IsTrail(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
 
 }
 
-std::string HspView::CasesFolder() {
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string program = path;
-    return program.substr(0, program.find_last_of('\\') + 1) + "vessary\\hsp\\";
-}
-
-std::string Recode(const std::string &text, unsigned from, unsigned to) {
-    const int size = static_cast<int>(text.size());
-    const int wide = MultiByteToWideChar(from, 0, text.data(), size, nullptr, 0);
-    std::wstring utf16(static_cast<size_t>(wide), L'\0');
-    MultiByteToWideChar(from, 0, text.data(), size, &utf16[0], wide);
-    const int narrow = WideCharToMultiByte(to, 0, utf16.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(narrow), '\0');
-    WideCharToMultiByte(to, 0, utf16.data(), wide, &result[0], narrow, nullptr, nullptr);
-    return result;
-}
-
-HspView::Keywords HspView::ReadKeywords(const std::string &path) {
+HspView::Keywords HspView::ReadKeywords(const char *resource) {
     Keywords sets;
-    std::istringstream in(Recode(TestFiles::Read(path), CP_UTF8, 932));
-    for (std::string line; std::getline(in, line);) {
+    for (const std::string &line : TestData::Lines(resource)) {
         const size_t blank = line.find(' ');
-        if (!line.empty())
-            sets[std::stoi(line.substr(0, blank))] = blank == std::string::npos ? "" : line.substr(blank + 1) + " ";
+        sets[std::stoi(line.substr(0, blank))] = blank == std::string::npos ? "" : line.substr(blank + 1) + " ";
     }
     return sets;
 }
 
 HspView::HspView() {
     control_.Send(SCI_SETLEXER, VSLEX_HSP);
-    SetKeywords(ReadKeywords(CasesFolder() + "keywords.txt"));
+    SetKeywords(ReadKeywords("HSP_SETS"));
 }
 
 void HspView::SetKeywords(const Keywords &sets) {

@@ -11,14 +11,11 @@
 
 class HspView {
 public:
-    // Keyword sets by number, as the keyword files of the cases give them in UTF-8, a set a line
-    // ("3 #define #if").
+    // Keyword sets by number, as the cases give them in a resource, a set a line ("3 #define #if").
     using Keywords = std::map<int, std::string>;
-    static Keywords ReadKeywords(const std::string &path);
-    // The cases of the lexer, copied beside the test program.
-    static std::string CasesFolder();
+    static Keywords ReadKeywords(const char *resource);
 
-    // The keyword sets of the cases (hsp\keywords.txt).
+    // The keyword sets every case starts with (HSP_SETS).
     HspView();
     void SetKeywords(const Keywords &sets);
     const EditControl &Control() const { return control_; }
@@ -34,9 +31,6 @@ private:
     EditControl control_;
     Keywords keywords_;
 };
-
-// Text converted between code pages (CP_UTF8, 932).
-std::string Recode(const std::string &text, unsigned from, unsigned to);
 
 // The text in the notation of the cases; fails when a run starts inside a double-byte character.
 testing::AssertionResult Notation(const std::string &text, const std::string &styles, std::string &styled);
