@@ -25,7 +25,10 @@ void LogUncaught(const char *what) { System::Get().GetLogger().Fatal("%s", what)
 
 Tamborel::Tamborel()
     : system_(&System::Get()), logger_(&system_->GetLogger()), setting_(&system_->Settings()) {
+    // Reading the common section may warn (a broken file); the level comes from that section.
+    logger_->Hold();
     logger_->level = Logger::LevelOfSetting(setting_->Common().logLevel);
+    logger_->Release();
     SetExceptionReporter(LogUncaught);
     for (DWORD classes : {ICC_BAR_CLASSES, ICC_TAB_CLASSES, ICC_USEREX_CLASSES, ICC_TREEVIEW_CLASSES,
                           ICC_LISTVIEW_CLASSES, ICC_COOL_CLASSES}) {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "Scintilla.h"
-#include "hsplexer/SampleScripts.h"
+#include "vessary/HspSampleScripts.h"
 #include "language/FixedKeywords.h"
 #include "language/GeneratedKeywords.h"
 #include "vessary/VessaryMessages.h"

@@ -1,10 +1,15 @@
 #include "editor/Vessary.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <utility>
 
 #include "Scintilla.h"
 
 #include "editor/EditControlId.h"
+#include "framework/TextInk.h"
 #include "settings/LexerCommon.h"
 #include "settings/SystemColor.h"
 #include "vessary/VessaryMessages.h"
@@ -22,6 +27,39 @@ const int selectionAlpha = 96;
 const int completionRows = 7;
 const int dwellTime = 750;
 const int noDwell = 10000000;
+// How far, in pixels, the text size may move for the underscore to be drawn.
+const int underscoreReach = 3;
+
+// The pixel height nearest to pixels, the smaller first, at which the face draws "_"; pixels
+// itself when it does or when none near does. Some faces draw no underscore at some sizes, and
+// room added below the lines does not bring it back: the glyph itself is missing.
+int UnderscoreHeight(const char *face, int pixels) {
+    if (TextInk::Draws(face, pixels, "_"))
+        return pixels;
+    for (int step = 1; step <= underscoreReach; ++step) {
+        for (const int height : {pixels - step, pixels + step}) {
+            if (height > 0 && TextInk::Draws(face, height, "_"))
+                return height;
+        }
+    }
+    return pixels;
+}
+
+// The default style's size in hundredths of a point: font_size, moved to the nearest size that
+// shows underscores (MAX_COUNT showed as MAX COUNT). Worked out once per face and size.
+int TextSize(const char *face, int points) {
+    static std::map<std::pair<std::string, int>, int> known;
+    const auto key = std::make_pair(std::string(face), points);
+    const auto found = known.find(key);
+    if (found != known.end())
+        return found->second;
+    const int perInch = TextInk::PixelsPerInch();
+    const int pixels = MulDiv(points, perInch, 72);
+    const int height = pixels > 0 ? UnderscoreHeight(face, pixels) : pixels;
+    const int size = height == pixels ? points * 100 : MulDiv(height, 7200, perInch);
+    known.emplace(key, size);
+    return size;
+}
 
 }
 
@@ -93,7 +131,7 @@ void Vessary::ApplyBaseConfiguration() {
 void Vessary::ApplyDefaultStyle(const LexerCommon &settings, const SystemColor &colors) {
     StyleSetFore(STYLE_DEFAULT, colors.Lookup(settings.fontColor));
     StyleSetBack(STYLE_DEFAULT, colors.Lookup(settings.backColor));
-    StyleSetSize(STYLE_DEFAULT, settings.fontSize);
+    StyleSetSizeFractional(STYLE_DEFAULT, TextSize(settings.fontFace, settings.fontSize));
     StyleSetFont(STYLE_DEFAULT, settings.fontFace);
     StyleClearAll();
 }
@@ -292,6 +330,9 @@ void Vessary::StyleClearAll() { Send(SCI_STYLECLEARALL); }
 void Vessary::StyleSetFore(int style, COLORREF color) { Send(SCI_STYLESETFORE, static_cast<uintptr_t>(style), static_cast<intptr_t>(color)); }
 void Vessary::StyleSetBack(int style, COLORREF color) { Send(SCI_STYLESETBACK, static_cast<uintptr_t>(style), static_cast<intptr_t>(color)); }
 void Vessary::StyleSetSize(int style, int points) { Send(SCI_STYLESETSIZE, static_cast<uintptr_t>(style), points); }
+void Vessary::StyleSetSizeFractional(int style, int hundredths) {
+    Send(SCI_STYLESETSIZEFRACTIONAL, static_cast<uintptr_t>(style), hundredths);
+}
 void Vessary::StyleSetFont(int style, const char *face) { Send(SCI_STYLESETFONT, static_cast<uintptr_t>(style), face); }
 COLORREF Vessary::StyleGetFore(int style) const { return static_cast<COLORREF>(Send(SCI_STYLEGETFORE, static_cast<uintptr_t>(style))); }
 void Vessary::SetSelFore(bool use, COLORREF color) { Send(SCI_SETSELFORE, use, static_cast<intptr_t>(color)); }

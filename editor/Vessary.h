@@ -147,6 +147,7 @@ public:
     void StyleSetFore(int style, COLORREF color);
     void StyleSetBack(int style, COLORREF color);
     void StyleSetSize(int style, int points);
+    void StyleSetSizeFractional(int style, int hundredths);
     void StyleSetFont(int style, const char *face);
     COLORREF StyleGetFore(int style) const;
     void SetSelFore(bool use, COLORREF color);

@@ -86,7 +86,7 @@ void MainToolBar::Rebuild(const std::vector<int> &items) {
         char text[helpTextSize] = "";
         LoadStringA(GetInstance(), static_cast<UINT>(buttons[i].idCommand), text, sizeof text);
         TTTOOLINFOA tool{};
-        tool.uFlags = TTF_SUBCLASS;
+        tool.uFlags = 0;
         tool.hwnd = GetHandle();
         tool.uId = i;
         tool.rect = GetItemRect(static_cast<int>(i));
@@ -110,4 +110,15 @@ void MainToolBar::ApplyToolTipSettings(bool visible, COLORREF text, COLORREF bac
     tips_.SetTipTextColor(text);
     tips_.SetTipBkColor(back);
     tips_.Activate(visible);
+}
+
+LRESULT MainToolBar::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The bar's mouse messages reach its tip from here rather than through a subclass that
+    // comctl32 would put on the bar: under Wine that subclass looks a window property up, a
+    // request to the server, for every message the bar gets (hundreds at start-up alone).
+    if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST && tips_.GetHandle()) {
+        MSG relayed{GetHandle(), message, wParam, lParam, 0, {}};
+        SendMessageA(tips_.GetHandle(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+    }
+    return ToolBar::Dispatch(message, wParam, lParam);
 }

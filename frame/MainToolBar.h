@@ -30,6 +30,9 @@ public:
     const ImageList &HotImages() const { return hot_; }
     const ImageList &DisabledImages() const { return disabled_; }
 
+protected:
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
     bool LoadStrip(ImageList &list, HINSTANCE instance, int resourceId);
 

@@ -45,7 +45,23 @@ private:
     bool owned_;
 };
 
+// "2026/03/03 09:05:07 (w) - ": the local time now and the level's letter.
+std::string Header(char letter) {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    char header[64];
+    const int length = std::snprintf(header, sizeof header, "%04d/%02d/%02d %02d:%02d:%02d (%c) - ", now.wYear,
+                                     now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, letter);
+    return std::string(header, length > 0 ? static_cast<size_t>(length) : 0);
 }
+
+}
+
+struct Logger::HeldLine {
+    unsigned short level;
+    std::string header;
+    std::string message;
+};
 
 Logger::Logger(const char *directory) : buffer_(new char[BufferSize]) {
     lstrcpynA(directory_, directory ? directory : "", sizeof directory_);
@@ -103,11 +119,30 @@ size_t Logger::Format(const char *format, va_list arguments) {
     return length;
 }
 
+void Logger::Hold() { holding_ = true; }
+
+void Logger::Release() {
+    holding_ = false;
+    std::vector<HeldLine> held;
+    held.swap(held_);
+    for (const HeldLine &line : held) {
+        if (line.level <= level)
+            Write(line.header, line.message.c_str(), line.message.size());
+    }
+}
+
 void Logger::Log(const char *format, va_list arguments, char letter, unsigned short lineLevel) {
-    if (lineLevel > level)
+    if (!holding_ && lineLevel > level)
         return;
-    SYSTEMTIME now;
-    GetLocalTime(&now);
+    const std::string header = Header(letter);
+    const size_t length = Format(format, arguments);
+    if (!holding_)
+        Write(header, buffer_.get(), length);
+    else if (held_.size() < HeldLines)
+        held_.push_back({lineLevel, header, std::string(buffer_.get(), length)});
+}
+
+void Logger::Write(const std::string &header, const char *message, size_t length) {
     KernelHandle mutex(CreateMutexA(nullptr, FALSE, mutexName_));
     if (!mutex.Valid())
         return;
@@ -136,13 +171,7 @@ void Logger::Log(const char *format, va_list arguments, char letter, unsigned sh
             return;
     }
 
-    const size_t length = Format(format, arguments);
-    char header[64];
-    const int headerLength = std::snprintf(header, sizeof header, "%04d/%02d/%02d %02d:%02d:%02d (%c) - ", now.wYear,
-                                           now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, letter);
-    if (headerLength <= 0)
-        return;
-    if (WriteAll(file.Get(), header, static_cast<size_t>(headerLength)) && WriteAll(file.Get(), buffer_.get(), length))
+    if (WriteAll(file.Get(), header.data(), header.size()) && WriteAll(file.Get(), message, length))
         WriteAll(file.Get(), "\r\n", 2);
 }
 

@@ -5,6 +5,8 @@
 
 #include <cstdarg>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "framework/Object.h"
 
@@ -27,6 +29,12 @@ public:
     void Info(const char *format, ...);
     void Debug(const char *format, ...);
 
+    // From Hold to Release lines are kept in memory, whatever the level, and Release writes
+    // those that pass the level set by then, with the time they were logged. Start-up reads the
+    // settings that give the level, and may warn about them, before the level is known.
+    void Hold();
+    void Release();
+
     // The level for a log_level setting value ('D' 5 ... 'F' 1; anything else 0).
     static unsigned short LevelOfSetting(int logLevelSetting);
 
@@ -36,8 +44,14 @@ public:
     static constexpr unsigned long RolloverSize = 1048576;
     static constexpr int Generations = 5;
     static constexpr size_t BufferSize = 0x100000;
+    // Lines past this many while holding are dropped.
+    static constexpr size_t HeldLines = 64;
 
 private:
+    struct HeldLine;
+
+    // Appends one line under the named mutex, rolling the files over first when needed.
+    void Write(const std::string &header, const char *message, size_t length);
     // Generation n (1 current ... 5 oldest) of the log file.
     void GenerationFile(int generation, char *path) const;
     bool RollOver() const;
@@ -50,4 +64,6 @@ private:
     char directory_[260];
     char mutexName_[34];
     std::unique_ptr<char[]> buffer_;
+    bool holding_ = false;
+    std::vector<HeldLine> held_;
 };

@@ -40,18 +40,36 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
 fi
 
 # Source packages come through a private apt configuration with deb-src entries, so the
-# machine's own sources list and package lists are left as they were. dpkg-source applies
-# Debian's patches (the XML library's security fixes among them).
+# machine's own sources list and package lists are left as they were. The entries name the
+# archives the machine already uses: each of its deb (or deb-src) entries, one-line and deb822
+# files alike, asked for source packages instead. dpkg-source applies Debian's patches (the XML
+# library's security fixes among them).
+source_entries() { # folder of the private configuration
+  local apt=$1 file
+  rm -f "$apt/parts/"*
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+    if [ -f "$file" ]; then sed -n -E 's/^[[:space:]]*deb(-src)?[[:space:]]+/deb-src /p' "$file"; fi
+  done | sort -u > "$apt/sources.list"
+  for file in /etc/apt/sources.list.d/*.sources; do
+    if [ -f "$file" ]; then sed -E 's/^Types:.*$/Types: deb-src/I' "$file" > "$apt/parts/${file##*/}"; fi
+  done
+  if [ ! -s "$apt/sources.list" ] && ! compgen -G "$apt/parts/*.sources" >/dev/null; then
+    echo "setup: no deb or deb-src entry in /etc/apt/sources.list or /etc/apt/sources.list.d" >&2
+    return 1
+  fi
+}
+
 fetch_source() { # package, marker file that shows the unpacked tree is complete
   local pkg=$1 marker=$2
   [ -f "$deps/$pkg/$marker" ] && return 0
   local apt="$deps/apt"
   mkdir -p "$apt/lists/partial" "$apt/parts" "$deps/src-$pkg"
-  [ -f "$apt/sources.list" ] ||
-    printf 'deb-src http://deb.debian.org/debian bookworm main\n' > "$apt/sources.list"
   local opts=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/parts"
               -o "Dir::State::Lists=$apt/lists" -o "Debug::NoLocking=1")
-  compgen -G "$apt/lists/*Sources*" >/dev/null || apt-get "${opts[@]}" update -qq
+  if ! compgen -G "$apt/lists/*Sources*" >/dev/null; then
+    source_entries "$apt"
+    apt-get "${opts[@]}" update -qq
+  fi
   compgen -G "$deps/src-$pkg/*.dsc" >/dev/null ||
     (cd "$deps/src-$pkg" && apt-get "${opts[@]}" source --download-only -qq "$pkg")
   rm -rf "$deps/$pkg"

@@ -3,16 +3,15 @@
 
     tools/hsp_data.py DATA_DIR
 
-DATA_DIR holds hsp-plugin-keywords.txt and hsp-codetips.txt. Writes, inside the repository:
+DATA_DIR holds hsp-plugin-keywords.txt. Writes, inside the repository:
 
 - language/PluginKeywords.cpp: the plug-in command names, one keyword text per group, in the
   file's group order;
-- data/lexer/_common.ct: one code tip per built-in command or function, "keyword?call form",
-  a backslash, then the description, in code page 932 with CRLF line ends;
 - data/lexer/_common.cc: every word of the fixed HSP keyword lists of
   language/FixedKeywords.cpp, one a line, so that completion offers them out of the box.
 
-Prints the word counts.
+Prints the word counts. The code tips (lexer\\_common.ct) are made at build time by
+tools/make_codetips.py from data/hsp-codetips-ja.txt.
 """
 import os
 import re
@@ -25,10 +24,6 @@ GROUP = re.compile(r"^# group (\d+): (.*?) \(")
 NAME = re.compile(r"^[a-z_][a-z0-9_]*$")
 HSP_LISTS = ["hspFunctions", "hspCommands", "hspMacros", "hspDirectives", "hspSystemVariables",
              "hspReservedWords"]
-CODETIP_HEADER = [
-    "; 組み込み命令・関数のコードチップ。1 行に 1 件: キーワード、半角の疑問符、呼び出し形式。",
-    "; 形式の中で <...> は引数の範囲、\\ は改行です。疑問符のない行は読み飛ばします。",
-]
 
 
 def plugin_groups(path):
@@ -57,23 +52,6 @@ def write_plugins(groups):
         f.write(source)
 
 
-def write_codetips(path):
-    lines = list(CODETIP_HEADER)
-    with open(path, encoding="ascii") as f:
-        for raw in f:
-            line = raw.rstrip("\r\n")
-            if not line:
-                continue
-            keyword, mark, rest = line.partition("?")
-            call, gap, description = rest.partition("  ")
-            if not mark or not gap or "\\" in rest:
-                sys.exit("%s: not a code tip: %r" % (path, line))
-            lines.append("%s?%s\\%s" % (keyword, call, description))
-    with open(os.path.join(TOP, "data", "lexer", "_common.ct"), "wb") as f:
-        f.write(("\r\n".join(lines) + "\r\n").encode("cp932"))
-    return len(lines) - len(CODETIP_HEADER)
-
-
 def write_completion():
     with open(os.path.join(TOP, "language", "FixedKeywords.cpp"), encoding="utf-8") as f:
         source = f.read()
@@ -100,7 +78,6 @@ def main():
         print("group %2d %4d  %s ... %s" % (number, len(names), names[0], names[-1]))
     print("plug-in names %d, characters %d" % (sum(len(n) for _, n in groups),
                                                sum(len(" ".join(n)) + 1 for _, n in groups)))
-    print("code tips %d" % write_codetips(os.path.join(data, "hsp-codetips.txt")))
     print("completion words %d" % write_completion())
 
 

@@ -35,8 +35,13 @@ enum class Place : unsigned {
     Value            // after a number, string, `)` or a name used as an operand: `*` multiplies
 };
 
-// The state a line inherits. The marker tells a state written by this lexer from the zero of a
-// line never styled (or a value left by another lexer).
+// The state a line inherits, kept as the line state. Every change of a line state costs the
+// component a notification and a repaint request, which made the first styling of a large file
+// several times slower than the lexing itself; so the common states are stored as 0, the value
+// of a line never styled, and styling a new text changes almost no line state. Those are plain
+// code from a statement start and the inside of a block comment or a {"..."} string, which the
+// style of the previous line's end tells apart (InheritedState). Other states carry a marker
+// that tells them from a value left by another lexer.
 struct LineState {
     Mode mode = Mode::Code;
     bool directive = false;  // the line continues a directive line (a `\` before the line end)
@@ -47,11 +52,13 @@ struct LineState {
     static constexpr int markerMask = 0x7FFF0000;
 
     int Encode() const {
-        return marker | static_cast<int>(mode) | (directive ? 8 : 0) | (define ? 16 : 0) |
-               (static_cast<int>(place) << 5);
+        const bool spanning = mode == Mode::BlockComment || mode == Mode::MultiString;
+        const int bits = (spanning ? 0 : static_cast<int>(mode)) | (directive ? 8 : 0) | (define ? 16 : 0) |
+                         (static_cast<int>(place) << 5);
+        return bits == 0 ? 0 : marker | bits | (spanning ? static_cast<int>(mode) : 0);
     }
     static bool Decode(int value, LineState &state) {
-        if ((value & markerMask) != marker)
+        if (value != 0 && (value & markerMask) != marker)
             return false;
         state.mode = static_cast<Mode>(value & 7);
         state.directive = (value & 8) != 0;
@@ -83,6 +90,22 @@ int ModeStyle(Mode mode) {
     case Mode::Code: break;
     }
     return VSHSP_DEFAULT;
+}
+
+// The state line inherits, or false when its line state is another lexer's. A stored 0 is plain
+// code, or the block comment or {"..."} string that the previous line's end is styled with.
+bool InheritedState(Scintilla::IDocument *document, Sci_Position line, LineState &state) {
+    const int value = document->GetLineState(line);
+    if (!LineState::Decode(value, state))
+        return false;
+    if (value == 0 && line > 0) {
+        const int endStyle = static_cast<unsigned char>(document->StyleAt(document->LineStart(line) - 1));
+        if (endStyle == VSHSP_COMMENTBLOCK)
+            state.mode = Mode::BlockComment;
+        else if (endStyle == VSHSP_MULTISTRING)
+            state.mode = Mode::MultiString;
+    }
+    return true;
 }
 
 // A name as scanned: lower-cased (single-byte letters only), with the length of its base, the
@@ -585,7 +608,8 @@ public:
         if (words == lists_[n])
             return -1;
         lists_[n] = words;
-        Rebuild();
+        // Configuring a view sends all nine sets in a row: the tables are built once, when styled.
+        stale_ = true;
         return 0;
     }
 
@@ -593,12 +617,14 @@ public:
         const Sci_Position limit = std::min<Sci_Position>(static_cast<Sci_Position>(startPos) + length, document->Length());
         Sci_Position line = document->LineFromPosition(static_cast<Sci_Position>(startPos));
         LineState state;
-        // A line whose inherited state was never written starts from the nearest line that has one.
-        while (line > 0 && !LineState::Decode(document->GetLineState(line), state))
+        // A line holding another lexer's state starts from the nearest line that holds one of ours.
+        while (line > 0 && !InheritedState(document, line, state))
             --line;
         if (line == 0)
             state = LineState{};
         const Sci_Position start = document->LineStart(line);
+        if (stale_)
+            Rebuild();
         text_.Reset(document);
         out_.Start(document, start, limit);
         HspScanner(text_, out_, keywords_, document).Run(line, start, limit, state);
@@ -607,6 +633,7 @@ public:
 
 private:
     void Rebuild() {
+        stale_ = false;
         keywords_.names.Clear();
         keywords_.reserved.Clear();
         for (const SetStyle &entry : nameSets)
@@ -616,6 +643,7 @@ private:
 
     std::string lists_[keywordSetCount];
     KeywordSets keywords_;
+    bool stale_ = false;
     HspText text_;
     HspStyleWriter out_;
 };

@@ -6,7 +6,9 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <new>
+#include <string>
 
 #include "ILexer.h"
 #include "Scintilla.h"
@@ -16,6 +18,9 @@
 
 namespace {
 
+// Margins whose asked width the layer keeps; Scintilla has five unless told otherwise.
+constexpr int trackedMargins = SC_MAX_MARGIN + 1;
+
 struct LayerState {
     HWND hwnd = nullptr;
     SciFnDirect sciFunction = nullptr;
@@ -24,6 +29,13 @@ struct LayerState {
     bool spaceVisible = false;
     COLORREF whitespaceFore = RGB(0x80, 0x80, 0x80);
     bool whitespaceForeSet = false;
+    // The widths the program gave the margins (-1: never given). A line-number margin shown
+    // with a width widens when the line count needs more digits than that width holds.
+    int askedWidth[trackedMargins] = {-1, -1, -1, -1, -1};
+    // The digits and zoom the margins were last fitted to; 0 digits when they must be fitted
+    // again. Zooming with the mouse wheel happens inside Scintilla, so the zoom is checked too.
+    int fittedDigits = 0;
+    sptr_t fittedZoom = 0;
 };
 
 WNDPROC scintillaProc;
@@ -55,6 +67,36 @@ void ShowFullWidthSpaces(LayerState *state) {
         Forward(state, SCI_SETREPRESENTATIONCOLOUR, key, state->whitespaceFore | 0xFF000000);
     } else {
         Forward(state, SCI_SETREPRESENTATIONAPPEARANCE, key, SC_REPRESENTATION_PLAIN);
+    }
+}
+
+int Digits(sptr_t number) {
+    int digits = 1;
+    for (; number >= 10; number /= 10)
+        ++digits;
+    return digits;
+}
+
+// Widens each line-number margin the program gave a width to what the line count's digits take,
+// and narrows it back to the width given when fewer digits fit. Cheap when nothing changed: run
+// before every paint.
+void FitNumberMargins(LayerState *state) {
+    const int digits = Digits(Forward(state, SCI_GETLINECOUNT, 0, 0));
+    const sptr_t zoom = Forward(state, SCI_GETZOOM, 0, 0);
+    if (digits == state->fittedDigits && zoom == state->fittedZoom)
+        return;
+    state->fittedDigits = digits;
+    state->fittedZoom = zoom;
+    const std::string nines(static_cast<size_t>(digits), '9');
+    // Scintilla keeps 3 pixels right of the numbers; as many are kept on their left.
+    const sptr_t needed = Forward(state, SCI_TEXTWIDTH, STYLE_LINENUMBER, reinterpret_cast<sptr_t>(nines.c_str())) + 6;
+    for (int margin = 0; margin < trackedMargins; ++margin) {
+        const int asked = state->askedWidth[margin];
+        if (asked <= 0 || Forward(state, SCI_GETMARGINTYPEN, static_cast<uptr_t>(margin), 0) != SC_MARGIN_NUMBER)
+            continue;
+        const sptr_t width = std::max<sptr_t>(asked, needed);
+        if (width != Forward(state, SCI_GETMARGINWIDTHN, static_cast<uptr_t>(margin), 0))
+            Forward(state, SCI_SETMARGINWIDTHN, static_cast<uptr_t>(margin), width);
     }
 }
 
@@ -109,7 +151,21 @@ sptr_t LayerMessage(LayerState *state, unsigned int message, uptr_t wParam, sptr
         ShowFullWidthSpaces(state);
         return 0;
     case SCI_STYLESETFONT:
+        state->fittedDigits = 0;
         return SetStyleFont(state, wParam, reinterpret_cast<const char *>(lParam));
+    case SCI_SETMARGINWIDTHN:
+        if (wParam < static_cast<uptr_t>(trackedMargins))
+            state->askedWidth[wParam] = static_cast<int>(lParam);
+        state->fittedDigits = 0;
+        return Forward(state, message, wParam, lParam);
+    case SCI_SETMARGINTYPEN:
+    case SCI_STYLESETSIZE:
+    case SCI_STYLESETSIZEFRACTIONAL:
+    case SCI_STYLESETBOLD:
+    case SCI_STYLESETWEIGHT:
+    case SCI_STYLECLEARALL:
+        state->fittedDigits = 0;
+        return Forward(state, message, wParam, lParam);
     case SCI_SETCODEPAGE:
     case SCI_SETDOCPOINTER: {
         // Both reset Scintilla's representations, the full-width space's among them.
@@ -154,6 +210,8 @@ LRESULT CALLBACK LayerWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
     }
     if (state && message >= 2000 && message < 5000)
         return LayerMessage(state, message, wParam, lParam);
+    if (state && message == WM_PAINT)
+        FitNumberMargins(state);
     if (message == WM_DROPFILES) {
         // Scintilla has no use for files: they go up to the window that holds the view, whose
         // owner opens them; with none, the drop is released here.

@@ -3,6 +3,7 @@
 // receives them where the view transforms them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -144,13 +145,50 @@ TEST_F(VessaryTest, TransformedSettingsReachEveryStyle) {
     Apply();
     EXPECT_EQ(Colour(SCI_STYLEGETFORE, 5), Colors::Yellow);
     EXPECT_EQ(Colour(SCI_STYLEGETBACK, 20), Colors::Navy);
-    EXPECT_EQ(Get(SCI_STYLEGETSIZE, 7), 12);
+    EXPECT_EQ(Get(SCI_STYLEGETSIZEFRACTIONAL, 7), Get(SCI_STYLEGETSIZEFRACTIONAL, STYLE_DEFAULT));
     EXPECT_EQ(Colour(SCI_GETELEMENTCOLOUR, SC_ELEMENT_SELECTION_TEXT), Colors::Navy ^ 0xFFFFFF);
     EXPECT_EQ(Get(SCI_GETMOUSEDWELLTIME), 10000000);
     EXPECT_EQ(Get(SCI_GETVIEWWS), SCWS_VISIBLEALWAYS);
     c.indentViewType = 1;
     Apply();
     EXPECT_EQ(Get(SCI_GETVIEWWS), SCWS_VISIBLEAFTERINDENT);
+}
+
+// The pixels of a rectangle of the view's client area, as the view paints itself.
+std::vector<COLORREF> Picture(HWND view, const RECT &area) {
+    RECT client;
+    GetClientRect(view, &client);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void *bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    SendMessageA(view, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    GdiFlush();
+    std::vector<COLORREF> pixels;
+    for (LONG y = area.top; y < area.bottom; ++y) {
+        for (LONG x = area.left; x < area.right; ++x)
+            pixels.push_back(static_cast<const COLORREF *>(bits)[y * client.right + x]);
+    }
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
+// Wine draws no "_" of its Japanese fonts at 16 to 20 pixels, the default size among them.
+TEST_F(VessaryTest, UnderscoresAreDrawnAtTheDefaultSize) {
+    Apply();
+    MoveWindow(view.GetHandle(), 0, 0, 300, 60, FALSE);
+    view.SetText("MAX_COUNT");
+    const auto x = [this](LPARAM position) {
+        return static_cast<LONG>(SendMessageA(view.GetHandle(), SCI_POINTXFROMPOSITION, 0, position));
+    };
+    const RECT cell{x(3) + 1, 0, x(4) - 1, static_cast<LONG>(Get(SCI_TEXTHEIGHT))};
+    ASSERT_LT(cell.left, cell.right);
+    const std::vector<COLORREF> pixels = Picture(view.GetHandle(), cell);
+    EXPECT_NE(std::count(pixels.begin(), pixels.end(), pixels.front()), static_cast<std::ptrdiff_t>(pixels.size()));
 }
 
 }

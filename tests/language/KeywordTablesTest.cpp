@@ -2,6 +2,7 @@
 // files the program carries.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <sstream>
 #include <string>
@@ -106,10 +107,18 @@ TEST(ShippedFiles, CompletionOffersTheFixedHspWordsAndEveryCodeTipLineGivesATip)
     const CodeTipTable tips = KeywordFiles::ReadCodeTips({lexer + "_common.ct"});
     EXPECT_GT(tipLines, 200u);
     EXPECT_EQ(tips.size(), tipLines);
+    // Each tip is the call form, a line break, then a Japanese description. Some descriptions
+    // hold a character whose second byte is a backslash (ソ, 表): it must stay one character.
+    size_t trailBackslashes = 0;
     for (const auto &entry : tips) {
-        EXPECT_EQ(entry.second.text.find_first_of("<>\\\r"), std::string::npos) << entry.first;
-        EXPECT_NE(entry.second.text.find('\n'), std::string::npos) << entry.first;
+        const std::string &text = entry.second.text;
+        EXPECT_EQ(text.find_first_of("<>\r"), std::string::npos) << entry.first;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1) << entry.first;
+        EXPECT_NE(MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, text.c_str(), -1, nullptr, 0), 0) << entry.first;
+        trailBackslashes += text.find('\\') != std::string::npos;
     }
+    EXPECT_GT(trailBackslashes, 0u);
+    EXPECT_EQ(tips.at("mes").text, "mes \"strings\",sw\n現在位置にメッセージを表示する");
     EXPECT_EQ(tips.at("mes").ranges.size(), 2u);
 
     // The user keyword example is all comments.

@@ -87,6 +87,24 @@ TEST_F(LoggerTest, TheLevelDropsLinesAboveIt) {
     }
 }
 
+// Lines logged before the level is known wait for it, in order, with the time they were logged.
+TEST_F(LoggerTest, HeldLinesAreWrittenOnReleaseByTheLevelSetMeanwhile) {
+    Logger logger(folder_.c_str());
+    logger.Hold();
+    logger.Warn("%s", "early warning");
+    logger.Debug("%s", "early debug");
+    logger.Fatal("%s", "early fatal");
+    EXPECT_FALSE(Exists(1));
+    logger.level = 3;
+    logger.Release();
+    logger.Warn("later");
+    const std::vector<std::string> lines = Lines(Read(1));
+    ASSERT_EQ(3u, lines.size());
+    EXPECT_EQ("(w) - early warning", lines[0].substr(20));
+    EXPECT_EQ("(f) - early fatal", lines[1].substr(20));
+    EXPECT_EQ("(w) - later", lines[2].substr(20));
+}
+
 TEST_F(LoggerTest, RollsOverOnlyPastOneMebibyteSkippingMissingGenerations) {
     Logger logger(folder_.c_str());
     logger.level = 3;

@@ -34,11 +34,15 @@ std::string Unescape(const std::string &text) {
 
 namespace TestData {
 
-std::vector<std::string> Lines(const char *resource) {
+std::string Text(const char *resource) {
     HRSRC found = FindResourceA(nullptr, resource, MAKEINTRESOURCEA(10));
     HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
     const char *bytes = loaded ? static_cast<const char *>(LockResource(loaded)) : nullptr;
-    const std::string text = bytes ? ShiftJisOf(std::string(bytes, SizeofResource(nullptr, found))) : std::string();
+    return bytes ? ShiftJisOf(std::string(bytes, SizeofResource(nullptr, found))) : std::string();
+}
+
+std::vector<std::string> Lines(const char *resource) {
+    const std::string text = Text(resource);
     std::vector<std::string> lines;
     for (size_t start = 0, end; start < text.size(); start = end + 1) {
         end = std::min(text.find('\n', start), text.size());

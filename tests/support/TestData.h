@@ -7,6 +7,8 @@
 
 namespace TestData {
 
+// The resource whole, in Shift-JIS (empty when there is none).
+std::string Text(const char *resource);
 // The resource's lines in Shift-JIS, like the program's own text (the files are UTF-8), without
 // blank lines and lines starting with "#".
 std::vector<std::string> Lines(const char *resource);

@@ -79,8 +79,9 @@ void RemoveTree(const std::string &folder) {
     RemoveDirectoryA(folder.c_str());
 }
 
-void CopyProgram(const std::string &target, bool exe) {
-    const std::string dist = DistDirectory();
+void CopyProgram(const std::string &target, bool exe) { CopyProgram(target, exe, DistDirectory()); }
+
+void CopyProgram(const std::string &target, bool exe, const std::string &dist) {
     for (const char *folder : {"library", "template", "lexer"})
         CopyFolder(dist + folder + "\\", target + folder + "\\");
     CreateDirectoryA((target + "log").c_str(), nullptr);

@@ -16,6 +16,8 @@ void RemoveTree(const std::string &folder);
 // Copies the program directory's folders (library, template, lexer, and empty log, work)
 // and, with exe, Tamborel.exe and Tamborel.html into target.
 void CopyProgram(const std::string &target, bool exe);
+// The same from another build's program directory (ending with a backslash).
+void CopyProgram(const std::string &target, bool exe, const std::string &dist);
 std::string Read(const std::string &path);
 void Write(const std::string &path, const std::string &bytes);
 bool Exists(const std::string &path);

@@ -140,3 +140,23 @@ TEST(Fonts, AShiftJisFaceNameReachesScintillaAsUtf8) {
 }
 
 }
+
+// A line-number margin given a width widens when the line count needs more digits than it
+// holds, and goes back to that width when the lines go; a hidden one stays hidden.
+TEST(NumberMargin, WidensWithTheDigitsOfTheLineCount) {
+    EditControl edit;
+    edit.Send(SCI_SETMARGINTYPEN, 0, SC_MARGIN_NUMBER);
+    edit.Send(SCI_SETMARGINWIDTHN, 0, intptr_t{0});
+    edit.Send(SCI_SETMARGINTYPEN, 2, SC_MARGIN_NUMBER);
+    edit.Send(SCI_SETMARGINWIDTHN, 2, 20);
+    const auto painted = [&edit](int margin) {
+        SendMessageA(edit.Handle(), WM_PAINT, 0, 0);
+        return edit.Send(SCI_GETMARGINWIDTHN, static_cast<uintptr_t>(margin));
+    };
+    EXPECT_EQ(painted(2), 20);
+    edit.SetText(std::string(123456, '\n'));
+    EXPECT_GT(painted(2), edit.Send(SCI_TEXTWIDTH, STYLE_LINENUMBER, "123457"));
+    EXPECT_EQ(painted(0), 0);
+    edit.SetText("one line");
+    EXPECT_EQ(painted(2), 20);
+}

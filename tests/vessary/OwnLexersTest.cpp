@@ -36,11 +36,11 @@ TEST(IniLexer, CommentsSectionsKeysSeparatorsAndValues) {
 
 TEST(CsvLexer, FieldsAlternateAndAQuotedFieldHoldsCommasBreaksAndQuotes) {
     EditControl edit;
-    const std::string text = "a,\"b,c\",d\r\n\"e\r\nf\",g\r\n\"x\"\"y\",z";
+    const std::string text = "a,\"b,c\",d\r\n\"e\r\nf\",g\r\n\"a\"\"b,c\",d";
     const std::string styles =
         "0" "2" "11111" "2" "0" "22"
         "00000" "0" "2" "1" "22"
-        "000000" "2" "1";
+        "00000000" "2" "1";
     EXPECT_EQ(Colour(edit, VSLEX_CSV, text), styles);
     // A quote inside an unquoted field is plain text.
     EXPECT_EQ(Colour(edit, VSLEX_CSV, "ab\"c,d\n"), "0000" "2" "1" "2");
