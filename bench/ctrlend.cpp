@@ -13,19 +13,13 @@
 #include "app/Tamborel.h"
 #include "editor/Document.h"
 #include "framework/ProgramDirectory.h"
+#include "support/Messages.h"
+#include "support/ScratchProgram.h"
 #include "support/TestFiles.h"
 #include "support/Timing.h"
 #include "vessary/HspSampleScripts.h"
 
 namespace {
-
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 void PressCtrlEnd(HWND view) {
     BYTE keys[256];
@@ -46,14 +40,9 @@ bool StyledAndPainted(Document &document) {
 }
 
 int main() {
-    const std::string folder = TestFiles::MakeTempFolder("tamborel-bench");
-    TestFiles::CopyProgram(folder, false);
-    SetProgramDirectory(folder.c_str());
-    if (!LoadLibraryA((folder + "library\\Vessary.dll").c_str())) {
-        std::printf("cannot load Vessary.dll\n");
+    const std::string folder = PrepareScratchProgram();
+    if (folder.empty())
         return 1;
-    }
-    Tamborel::RegisterMainWindowClass(GetModuleHandleA(nullptr));
 
     std::string text;
     while (text.size() < 20u * 1024 * 1024)
@@ -69,7 +58,7 @@ int main() {
         frame.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 1000, 800, nullptr, nullptr,
                      GetModuleHandleA(nullptr), &frame);
         ShowWindow(frame.GetHandle(), SW_SHOW);
-        Pump();
+        PumpMessages();
         double start = Seconds();
         if (!frame.Open(file.c_str())) {
             std::printf("open failed\n");
@@ -77,7 +66,7 @@ int main() {
         }
         UpdateWindow(frame.GetHandle());
         opens.push_back(Seconds() - start);
-        Pump();
+        PumpMessages();
         Document &document = *frame.Current();
         lines = document.GetLineCount();
 
@@ -85,7 +74,7 @@ int main() {
         PressCtrlEnd(document.GetHandle());
         while (!StyledAndPainted(document)) {
             UpdateWindow(document.GetHandle());
-            Pump();
+            PumpMessages();
         }
         ends.push_back(Seconds() - start);
         if (document.GetCurrentPos() != document.GetLength()) {
@@ -93,7 +82,7 @@ int main() {
             return 1;
         }
         frame.Documents().DestroyAll();
-        Pump();
+        PumpMessages();
     }
     const double open = Median(opens), end = Median(ends);
     std::printf("file: %.1f MB, %lld lines\n", static_cast<double>(text.size()) / 1048576.0, static_cast<long long>(lines));

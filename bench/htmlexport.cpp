@@ -10,16 +10,12 @@
 #include "editor/Document.h"
 #include "framework/ProgramDirectory.h"
 #include "html/HtmlConverter.h"
+#include "support/Messages.h"
+#include "support/ScratchProgram.h"
 #include "support/TestFiles.h"
 #include "support/Timing.h"
 
 namespace {
-
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
-}
 
 std::string Script() {
     return "; \x83\x54\x83\x93\x83\x76\x83\x8B <sample> & \"quotes\"\r\n"
@@ -34,11 +30,11 @@ struct Frame {
     Frame() {
         window.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr, nullptr,
                       GetModuleHandleA(nullptr), &window);
-        Pump();
+        PumpMessages();
     }
     ~Frame() {
         window.Documents().DestroyAll();
-        Pump();
+        PumpMessages();
     }
     Document &View() { return *window.Current(); }
     MainFrameWindow window;
@@ -47,14 +43,9 @@ struct Frame {
 }
 
 int main() {
-    const std::string folder = TestFiles::MakeTempFolder("tamborel-bench");
-    TestFiles::CopyProgram(folder, false);
-    SetProgramDirectory(folder.c_str());
-    if (!LoadLibraryA((folder + "library\\Vessary.dll").c_str())) {
-        std::printf("cannot load Vessary.dll\n");
+    const std::string folder = PrepareScratchProgram();
+    if (folder.empty())
         return 1;
-    }
-    Tamborel::RegisterMainWindowClass(GetModuleHandleA(nullptr));
 
     std::string text;
     while (text.size() < 1000000)

@@ -24,22 +24,18 @@
 #include "navigation/NavigationCommands.h"
 #include "navigation/ViewText.h"
 #include "resources/resource.h"
+#include "support/Messages.h"
+#include "support/ScratchProgram.h"
 #include "support/TestFiles.h"
 #include "support/Timing.h"
 
 namespace {
 
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
-}
-
 std::unique_ptr<MainFrameWindow> Frame() {
     auto frame = std::make_unique<MainFrameWindow>();
     frame->Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr, nullptr,
                   GetModuleHandleA(nullptr), frame.get());
-    Pump();
+    PumpMessages();
     return frame;
 }
 
@@ -121,7 +117,7 @@ void LabelBench(const std::string &folder) {
         rows = static_cast<size_t>(dynamic_cast<JumpLabelDialog &>(dialog->Page(2)).List().Rows());
         frame->Dialogs().CloseModeless();
         frame->Documents().DestroyAll();
-        Pump();
+        PumpMessages();
     }
     const double open = Median(opens), list = Median(lists);
     std::printf("label list of a %.0f MB script (%zu labels):\n", text.size() / 1048576.0, rows);
@@ -165,14 +161,9 @@ void CompletionBench(const std::string &folder) {
 }
 
 int main() {
-    const std::string folder = TestFiles::MakeTempFolder("tamborel-bench");
-    TestFiles::CopyProgram(folder, false);
-    SetProgramDirectory(folder.c_str());
-    if (!LoadLibraryA((folder + "library\\Vessary.dll").c_str())) {
-        std::printf("cannot load Vessary.dll\n");
+    const std::string folder = PrepareScratchProgram();
+    if (folder.empty())
         return 1;
-    }
-    Tamborel::RegisterMainWindowClass(GetModuleHandleA(nullptr));
     ReferenceBench(folder);
     CompletionBench(folder);
     LabelBench(folder);

@@ -9,6 +9,8 @@
 #include "app/Tamborel.h"
 #include "editor/Document.h"
 #include "framework/ProgramDirectory.h"
+#include "support/Messages.h"
+#include "support/ScratchProgram.h"
 #include "support/TestFiles.h"
 #include "support/Timing.h"
 
@@ -24,23 +26,12 @@ std::string Script() {
            "/* \x83\x75\x83\x8D\x83\x62\x83\x4E\r\n   comment */\r\n*sub\r\n\treturn\r\n";
 }
 
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
-}
-
 }
 
 int main() {
-    const std::string folder = TestFiles::MakeTempFolder("tamborel-bench");
-    TestFiles::CopyProgram(folder, false);
-    SetProgramDirectory(folder.c_str());
-    if (!LoadLibraryA((folder + "library\\Vessary.dll").c_str())) {
-        std::printf("cannot load Vessary.dll\n");
+    const std::string folder = PrepareScratchProgram();
+    if (folder.empty())
         return 1;
-    }
-    Tamborel::RegisterMainWindowClass(GetModuleHandleA(nullptr));
 
     std::string text;
     const std::string script = Script();
@@ -56,7 +47,7 @@ int main() {
             MainFrameWindow frame;
             frame.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr, nullptr,
                          GetModuleHandleA(nullptr), &frame);
-            Pump();
+            PumpMessages();
             const double start = Seconds();
             const bool opened = frame.Open(file.c_str());
             opens.push_back(Seconds() - start);
@@ -66,19 +57,19 @@ int main() {
             }
             frame.Documents().DestroyAll();
         }
-        Pump();
+        PumpMessages();
         {
             MainFrameWindow frame;
             frame.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr, nullptr,
                          GetModuleHandleA(nullptr), &frame);
-            Pump();
+            PumpMessages();
             Document &document = *frame.Current();
             const double start = Seconds();
             document.SetText(text.c_str());
             floors.push_back(Seconds() - start);
             frame.Documents().DestroyAll();
         }
-        Pump();
+        PumpMessages();
     }
     const double open = Median(opens), floor = Median(floors);
     std::printf("Open (read in 131073-byte blocks, appended): %.3f s  (%.0f MB/s)\n", open, 50.0 / open);

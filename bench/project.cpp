@@ -12,6 +12,8 @@
 #include "framework/ProgramDirectory.h"
 #include "project/ProjectCommands.h"
 #include "project/ProjectFrameWindow.h"
+#include "support/Messages.h"
+#include "support/ScratchProgram.h"
 #include "support/TestFiles.h"
 #include "support/Timing.h"
 
@@ -27,12 +29,6 @@ double ProcessorSeconds() {
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     const auto value = [](const FILETIME &time) { return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime; };
     return static_cast<double>(value(kernel) + value(user)) / 1e7;
-}
-
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
 }
 
 // Folders "dir000" ... under the project's root, each with its scripts beside the project file.
@@ -64,7 +60,7 @@ double RenameAndReload(ProjectFrameWindow &pane, const std::string &label) {
     edit.item.pszText = const_cast<char *>(label.c_str());
     const double start = Seconds();
     SendMessageA(pane.GetHandle(), WM_NOTIFY, ProjectTreeId, reinterpret_cast<LPARAM>(&edit));
-    Pump();
+    PumpMessages();
     const double elapsed = Seconds() - start;
     for (HTREEITEM item = tree.GetChild(tree.GetNextItem(nullptr, TVGN_ROOT)); item; item = tree.GetNextSibling(item))
         if (tree.GetItemText(item) == label)
@@ -75,21 +71,16 @@ double RenameAndReload(ProjectFrameWindow &pane, const std::string &label) {
 }
 
 int main() {
-    const std::string folder = TestFiles::MakeTempFolder("tamborel-bench");
-    TestFiles::CopyProgram(folder, false);
-    SetProgramDirectory(folder.c_str());
-    if (!LoadLibraryA((folder + "library\\Vessary.dll").c_str())) {
-        std::printf("cannot load Vessary.dll\n");
+    const std::string folder = PrepareScratchProgram();
+    if (folder.empty())
         return 1;
-    }
     OleInitialize(nullptr);
-    Tamborel::RegisterMainWindowClass(GetModuleHandleA(nullptr));
     const std::string project = MakeProject(folder);
 
     MainFrameWindow frame;
     frame.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900, 700, nullptr, nullptr,
                  GetModuleHandleA(nullptr), &frame);
-    Pump();
+    PumpMessages();
     ProjectCommands &commands = *frame.Find<ProjectCommands>();
     std::vector<double> opens, renames, files;
     double renameProcessor = 0, fileProcessor = 0;
@@ -100,7 +91,7 @@ int main() {
             std::printf("open failed\n");
             return 1;
         }
-        Pump();
+        PumpMessages();
         opens.push_back(Seconds() - start);
         double processor = ProcessorSeconds();
         renames.push_back(RenameAndReload(commands.Pane(), "zz" + std::to_string(round)));

@@ -11,18 +11,14 @@
 #include "editor/Document.h"
 #include "framework/ProgramDirectory.h"
 #include "search/DocumentSearch.h"
+#include "support/Messages.h"
+#include "support/ScratchProgram.h"
 #include "support/TestFiles.h"
 #include "support/Timing.h"
 
 namespace {
 
 const int hits = 1000000;
-
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
-}
 
 // Twenty bytes a line, one hit of "foo" in each.
 std::string Script(const char *word) {
@@ -37,11 +33,11 @@ struct Frame {
     Frame() {
         window.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr, nullptr,
                       GetModuleHandleA(nullptr), &window);
-        Pump();
+        PumpMessages();
     }
     ~Frame() {
         window.Documents().DestroyAll();
-        Pump();
+        PumpMessages();
     }
     Document &View() { return *window.Current(); }
     MainFrameWindow window;
@@ -78,14 +74,9 @@ double TimeSetText(const std::string &text) {
 }
 
 int main() {
-    const std::string folder = TestFiles::MakeTempFolder("tamborel-bench");
-    TestFiles::CopyProgram(folder, false);
-    SetProgramDirectory(folder.c_str());
-    if (!LoadLibraryA((folder + "library\\Vessary.dll").c_str())) {
-        std::printf("cannot load Vessary.dll\n");
+    const std::string folder = PrepareScratchProgram();
+    if (folder.empty())
         return 1;
-    }
-    Tamborel::RegisterMainWindowClass(GetModuleHandleA(nullptr));
 
     const std::string text = Script("foo");
     const std::string result = Script("value");

@@ -2,6 +2,7 @@
 
 #include "app/Tamborel.h"
 #include "support/EditControl.h"
+#include "support/Messages.h"
 #include "support/TestFiles.h"
 
 void FrameTest::SetUp() {
@@ -38,20 +39,9 @@ void FrameTest::Edit(const std::string &text) const {
     Pump();
 }
 
-void FrameTest::Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT)
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
+void FrameTest::Pump() { PumpMessages(); }
 
-void FrameTest::Command(UINT id) const {
-    SendMessageA(frame->GetHandle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    Pump();
-}
+void FrameTest::Command(UINT id) const { SendCommand(frame->GetHandle(), id); }
 
 std::string FrameTest::Title() const {
     char title[512] = "";

@@ -5,6 +5,7 @@
 #include "settings/LexerHsp.h"
 #include "settings/Setting.h"
 #include "support/EditControl.h"
+#include "support/Messages.h"
 #include "support/TestFiles.h"
 
 LexerHsp &HspTest::Settings() { return System::Get().Settings().Hsp(); }
@@ -46,18 +47,9 @@ std::string HspTest::OpenFile(const std::string &name, const std::string &bytes)
     return path;
 }
 
-void HspTest::Command(UINT id) const {
-    SendMessageA(frame->GetHandle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    Pump();
-}
+void HspTest::Command(UINT id) const { SendCommand(frame->GetHandle(), id); }
 
-void HspTest::Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
+void HspTest::Pump() { PumpMessages(); }
 
 std::string HspTest::CurrentFolder() const {
     char current[MAX_PATH] = "";

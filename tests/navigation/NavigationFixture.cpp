@@ -8,6 +8,7 @@
 #include "settings/LexerHsp.h"
 #include "settings/Setting.h"
 #include "support/EditControl.h"
+#include "support/Messages.h"
 #include "support/TestFiles.h"
 
 // The project part as navigation sees it: an entry point and a list of files.
@@ -83,20 +84,9 @@ std::string NavigationTest::OpenFile(const std::string &name, const std::string 
     return path;
 }
 
-void NavigationTest::Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT)
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
+void NavigationTest::Pump() { PumpMessages(); }
 
-void NavigationTest::Command(UINT id) const {
-    SendMessageA(frame->GetHandle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    Pump();
-}
+void NavigationTest::Command(UINT id) const { SendCommand(frame->GetHandle(), id); }
 
 NavigationCommands &NavigationTest::Navigation() const { return *frame->Find<NavigationCommands>(); }
 

@@ -3,6 +3,7 @@
 #include "app/Tamborel.h"
 #include "editor/EditControlId.h"
 #include "support/EditControl.h"
+#include "support/Messages.h"
 #include "support/TestFiles.h"
 
 void ProjectTest::SetUp() {
@@ -36,20 +37,9 @@ std::string ProjectTest::MakeProject(const std::string &name, const std::string 
 
 std::string ProjectTest::Read(const std::string &name) const { return TestFiles::Read(folder + name); }
 
-void ProjectTest::Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT)
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
+void ProjectTest::Pump() { PumpMessages(); }
 
-void ProjectTest::Command(UINT id) const {
-    SendMessageA(frame->GetHandle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    Pump();
-}
+void ProjectTest::Command(UINT id) const { SendCommand(frame->GetHandle(), id); }
 
 std::string ProjectTest::Title() const {
     char title[512] = "";

@@ -6,17 +6,10 @@
 #include "settings/LexerHsp.h"
 #include "settings/Setting.h"
 #include "support/EditControl.h"
+#include "support/Messages.h"
 #include "support/TestFiles.h"
 
 namespace {
-
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 }
 
@@ -35,25 +28,25 @@ void SettingsTest::SetUp() {
     ASSERT_TRUE(frame->Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr, nullptr,
                               GetModuleHandleA(nullptr), frame.get()));
     ShowWindow(frame->GetHandle(), SW_SHOW);
-    Pump();
+    PumpMessages();
 }
 
 void SettingsTest::TearDown() {
     dialog.reset();
     frame.reset();
-    Pump();
+    PumpMessages();
     TestFiles::RemoveTree(folder);
 }
 
 void SettingsTest::Open(const SystemFont *fonts) {
     dialog = std::make_unique<SettingDialog>(*frame, fonts ? *fonts : static_cast<const SystemFont &>(System::Get().Fonts()), false);
     ASSERT_TRUE(dialog->Run(frame->GetHandle()));
-    Pump();
+    PumpMessages();
 }
 
 void SettingsTest::Close(int button) const {
     SendMessageA(GetDlgItem(dialog->GetHandle(), button), BM_CLICK, 0, 0);
-    Pump();
+    PumpMessages();
 }
 
 SettingPage &SettingsTest::Language(SettingLangDialog::Language language) const {
@@ -68,7 +61,7 @@ void SettingsTest::Choose(const SettingPage &page, int id, int index) {
 
 void SettingsTest::Click(const SettingPage &page, int id) {
     SendMessageA(Control(page, id), BM_CLICK, 0, 0);
-    Pump();
+    PumpMessages();
 }
 
 std::string SettingsTest::Text(const SettingPage &page, int id) {
