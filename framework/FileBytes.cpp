@@ -133,8 +133,13 @@ Outcome Replace(const char *path, const Writer &writer) {
             files.Delete(temporary);
         return outcome;
     }
+    // The attributes go on before the replace: failing afterwards would leave a saved file
+    // that has lost them (hidden, system) and a caller told it was saved.
+    if (!files.SetAttributes(temporary, attributes)) {
+        files.Delete(temporary);
+        return outcome;
+    }
     if (files.Replace(path, temporary)) {
-        files.SetAttributes(path, attributes);
         outcome.saved = true;
         return outcome;
     }
