@@ -37,14 +37,8 @@ struct Call {
 
     const std::string &Text(int parameter) const { return request.parameters[parameter]; }
     long long Number(int parameter) const { return ClientWire::Number(request.parameters[parameter]); }
-    // Positions and lines beyond what this build's positions hold are cut to the nearest end;
-    // the edit component itself refuses what lies outside the text.
-    Position At(int parameter) const {
-        const long long value = Number(parameter);
-        if (value > INTPTR_MAX)
-            return INTPTR_MAX;
-        return value < INTPTR_MIN ? INTPTR_MIN : static_cast<Position>(value);
-    }
+    // The edit component itself refuses what lies outside the text.
+    Position At(int parameter) const { return ClientWire::Position(request.parameters[parameter]); }
     Document &Doc() const { return *document; }
 };
 
@@ -109,25 +103,14 @@ Answer SetModified(Call &call) {
 
 // At most what the answer block holds, however long a text the client asked for.
 Answer GetText(Call &call) {
-    const Position room = static_cast<Position>(TamborelProtocol::BlockSize - 1);
-    Position length = call.At(1);
-    const Position available = call.Doc().GetLength();
-    length = length < 0 ? 0 : length > available ? available : length;
-    return call.Doc().GetTextRange(0, length < room ? length : room);
+    const long long room = static_cast<long long>(TamborelProtocol::BlockSize - 1);
+    return call.Doc().GetTextRange(0, static_cast<Position>(ClientWire::TextLength(call.At(1), call.Doc().GetLength(), room)));
 }
 
-// A character code above 0xFF is a double-byte character, lead byte first.
 Answer InsertCharacter(Call &call) {
-    const long long code = call.Number(2);
-    char text[3] = "";
-    if (code > 0xFF && code <= 0xFFFF) {
-        text[0] = static_cast<char>(code >> 8);
-        text[1] = static_cast<char>(code & 0xFF);
-    } else if (code > 0 && code <= 0xFF) {
-        text[0] = static_cast<char>(code);
-    }
-    if (text[0])
-        call.Doc().InsertText(call.At(1), text);
+    const std::string text = ClientWire::Character(call.Number(2));
+    if (!text.empty())
+        call.Doc().InsertText(call.At(1), text.c_str());
     return Done();
 }
 

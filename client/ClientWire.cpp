@@ -1,6 +1,7 @@
 #include "client/ClientWire.h"
 
 #include <climits>
+#include <cstdint>
 #include <cstring>
 
 #include "sdk/TamborelProtocol.h"
@@ -44,6 +45,38 @@ long long Number(const std::string &text) {
     if (!negative)
         return static_cast<long long>(value);
     return value > static_cast<unsigned long long>(LLONG_MAX) ? LLONG_MIN : -static_cast<long long>(value);
+}
+
+intptr_t Position(const std::string &text) {
+    const long long value = Number(text);
+    if (value > INTPTR_MAX)
+        return INTPTR_MAX;
+    return value < INTPTR_MIN ? INTPTR_MIN : static_cast<intptr_t>(value);
+}
+
+long long TextLength(long long asked, long long available, long long room) {
+    const long long length = asked < 0 ? 0 : asked > available ? available : asked;
+    return length < room ? length : room;
+}
+
+std::string Character(long long code) {
+    char text[3] = "";
+    if (code > 0xFF && code <= 0xFFFF) {
+        text[0] = static_cast<char>(code >> 8);
+        text[1] = static_cast<char>(code & 0xFF);
+    } else if (code > 0 && code <= 0xFF) {
+        text[0] = static_cast<char>(code);
+    }
+    return text;
+}
+
+size_t PutText(unsigned char *block, size_t size, const std::string &text) {
+    if (!block || size == 0)
+        return 0;
+    const size_t length = text.size() < size ? text.size() : size - 1;
+    std::memcpy(block, text.data(), length);
+    block[length] = 0;
+    return length + 1;
 }
 
 DocumentReference Reference(const std::string &text) {

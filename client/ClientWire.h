@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,21 @@ Request DecodeRequest(const unsigned char *block, size_t size);
 // Decimal text read as atol reads it (leading blanks, a sign, digits up to the first other
 // character; 0 when there are none), saturating instead of overflowing.
 long long Number(const std::string &text);
+
+// A position or line a client gave, cut to what this build's positions hold.
+intptr_t Position(const std::string &text);
+
+// What a "get text" of asked bytes copies from a document of available bytes: never less than
+// nothing, never more than the document or room (what the answer block holds).
+long long TextLength(long long asked, long long available, long long room);
+
+// The bytes a character code stands for: above 0xFF a double-byte character, lead byte first;
+// nothing for 0, a negative code or one above 0xFFFF. Cut at a zero byte, as a text is.
+std::string Character(long long code);
+
+// Writes text and its terminator at the start of a block of size bytes, cut to fit; returns the
+// bytes written, which is what must be cleared again.
+size_t PutText(unsigned char *block, size_t size, const std::string &text);
 
 // "<H>%d" names a document by its edit window, "<I>%d" by its index; the prefix decides.
 struct DocumentReference {

@@ -67,12 +67,7 @@ void Pause(HANDLE process) {
 }
 
 // The answer block holds at most its size less the terminator.
-size_t WriteAnswer(unsigned char *block, const std::string &answer) {
-    const size_t length = answer.size() < BlockSize ? answer.size() : BlockSize - 1;
-    std::memcpy(block, answer.data(), length);
-    block[length] = 0;
-    return length + 1;
-}
+size_t WriteAnswer(unsigned char *block, const std::string &answer) { return ClientWire::PutText(block, BlockSize, answer); }
 
 // The nine questions of the description exchange, in the order they are asked.
 struct Question {

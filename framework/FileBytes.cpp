@@ -68,6 +68,14 @@ InPlace OverwriteInPlace(const char *path, const char *temporary) {
     return SameBytes(source.Get(), target.Get()) ? InPlace::Written : InPlace::Damaged;
 }
 
+// The user is sent to this file, which took the original's attributes: it must not be hidden.
+FileBytes::Outcome Kept(const char *temporary) {
+    FileSystem::Get().SetAttributes(temporary, FILE_ATTRIBUTE_NORMAL);
+    FileBytes::Outcome outcome;
+    outcome.kept = temporary;
+    return outcome;
+}
+
 }
 
 namespace FileBytes {
@@ -133,17 +141,20 @@ Outcome Replace(const char *path, const Writer &writer) {
             files.Delete(temporary);
         return outcome;
     }
+    // The attributes go on before the replace: failing afterwards would leave a saved file
+    // that has lost them (hidden, system) and a caller told it was saved.
+    if (!files.SetAttributes(temporary, attributes)) {
+        files.Delete(temporary);
+        return outcome;
+    }
     if (files.Replace(path, temporary)) {
-        files.SetAttributes(path, attributes);
         outcome.saved = true;
         return outcome;
     }
     const DWORD error = GetLastError();
     // 1176/1177: the original may already be gone, so the temporary file is the only copy.
-    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
-        outcome.kept = temporary;
-        return outcome;
-    }
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT || error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+        return Kept(temporary);
     switch (OverwriteInPlace(path, temporary)) {
     case InPlace::Written:
         files.Delete(temporary);
@@ -153,8 +164,7 @@ Outcome Replace(const char *path, const Writer &writer) {
         files.Delete(temporary);
         break;
     case InPlace::Damaged:
-        outcome.kept = temporary;
-        break;
+        return Kept(temporary);
     }
     return outcome;
 }

@@ -86,13 +86,13 @@ void PackList::SetEncrypted(int index, bool encrypted) {
         entries_[static_cast<size_t>(index)].encrypted = encrypted;
 }
 
+// A file named "+a.png" or ";a.png" would read back as another file or a comment by its name
+// alone: it is written with its full path.
 std::string PackList::Format() const {
-    std::string text;
+    std::vector<Packfile::Line> lines;
     for (const Entry &entry : entries_) {
-        if (entry.encrypted)
-            text += '+';
-        text += folder_ == entry.path.DirectoryPart() ? entry.path.FilePart() : entry.path.Full();
-        text += "\r\n";
+        const bool byName = folder_ == entry.path.DirectoryPart() && Packfile::Writable(entry.path.FilePart());
+        lines.push_back({byName ? entry.path.FilePart() : entry.path.Full(), entry.encrypted});
     }
-    return text;
+    return Packfile::Format(lines);
 }

@@ -29,7 +29,8 @@ public:
     void SetEncrypted(int index, bool encrypted);
     // Sorted by full path, byte by byte with double-byte characters compared whole.
     const std::vector<Entry> &Entries() const { return entries_; }
-    // The packfile's new text: files in its folder by name, others by full path; CR LF ends.
+    // The packfile's new text: files in its folder by name, others (and names that would read
+    // back otherwise) by full path; CR LF ends.
     std::string Format() const;
 
 private:

@@ -24,3 +24,22 @@ std::vector<Line> Parse(const std::string &bytes) {
 }
 
 }
+
+namespace Packfile {
+
+bool Writable(const std::string &name) {
+    return !name.empty() && name.find('\n') == std::string::npos && name[0] != '+' && name[0] != ';';
+}
+
+std::string Format(const std::vector<Line> &lines) {
+    std::string text;
+    for (const Line &line : lines) {
+        if (line.encrypted)
+            text += '+';
+        text += line.name;
+        text += "\r\n";
+    }
+    return text;
+}
+
+}

@@ -5,11 +5,11 @@
 #include <tinyxml.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "app/Report.h"
 #include "app/System.h"
 #include "frame/Workbench.h"
+#include "project/ProjectItems.h"
 #include "project/ProjectPaths.h"
 #include "settings/LexerCommon.h"
 #include "settings/Setting.h"
@@ -161,46 +161,43 @@ void ProjectFrameWindow::Read() {
     if (!root)
         return;
     name_ = Attribute(*root, "name");
+    const ProjectItems::Table table = ProjectItems::Read(*styleElement);
     tree_.SetRedraw(false);
-    ReadTree(*styleElement, TVI_ROOT);
+    ReadTree(table, table.top, TVI_ROOT);
     tree_.SetRedraw(true);
 }
 
 // The items go in already sorted, each after the last: the tree's own sorted insertion compares
 // with every sibling, which is slow in folders of many items. The order is the tree's (lstrcmpi,
 // equal names in document order).
-void ProjectFrameWindow::ReadTree(const TiXmlElement &element, HTREEITEM parent) {
-    std::vector<std::pair<std::string, const TiXmlElement *>> items;
-    for (const TiXmlElement *child = element.FirstChildElement(); child; child = child->NextSiblingElement())
-        if (std::strcmp(child->Value(), "holder") == 0 || std::strcmp(child->Value(), "file") == 0)
-            items.emplace_back(Attribute(*child, "name"), child);
-    std::stable_sort(items.begin(), items.end(),
-                     [](const auto &a, const auto &b) { return lstrcmpiA(a.first.c_str(), b.first.c_str()) < 0; });
-    for (const auto &item : items) {
-        if (std::strcmp(item.second->Value(), "holder") == 0)
-            ReadFolderElement(*item.second, parent);
+void ProjectFrameWindow::ReadTree(const ProjectItems::Table &table, const std::vector<size_t> &inside, HTREEITEM parent) {
+    std::vector<size_t> sorted = inside;
+    std::stable_sort(sorted.begin(), sorted.end(), [&table](size_t a, size_t b) {
+        return lstrcmpiA(table.items[a].name.c_str(), table.items[b].name.c_str()) < 0;
+    });
+    for (size_t index : sorted) {
+        const ProjectItems::Item &item = table.items[index];
+        if (item.isFolder)
+            ReadFolder(table, item, parent);
         else
-            ReadFileElement(*item.second, parent);
+            ReadFile(item, parent);
     }
 }
 
-void ProjectFrameWindow::ReadFolderElement(const TiXmlElement &element, HTREEITEM parent) {
-    const std::string label = Attribute(element, "name");
-    HTREEITEM item = AddNode(tree_.InsertLast(parent, label.c_str(), ProjectTreeView::FolderImage), parent, label, "", true);
+void ProjectFrameWindow::ReadFolder(const ProjectItems::Table &table, const ProjectItems::Item &folder, HTREEITEM parent) {
+    HTREEITEM item = AddNode(tree_.InsertLast(parent, folder.name.c_str(), ProjectTreeView::FolderImage), parent, folder.name, "", true);
     if (!item)
         return;
-    ReadTree(element, item);
-    const char *expand = element.Attribute("expand");
-    if (!expand || std::strcmp(expand, "yes") == 0)
+    ReadTree(table, folder.children, item);
+    if (folder.expanded)
         tree_.Expand(item);
 }
 
-void ProjectFrameWindow::ReadFileElement(const TiXmlElement &element, HTREEITEM parent) {
-    const std::string file = ProjectPaths::Resolve(Directory().c_str(), Attribute(element, "path").c_str());
+void ProjectFrameWindow::ReadFile(const ProjectItems::Item &item, HTREEITEM parent) {
+    const std::string file = ProjectPaths::Resolve(Directory().c_str(), item.path.c_str());
     if (file.empty() || !FileExists(file.c_str()))
         return;
-    const std::string label = Attribute(element, "name");
-    if (!AddNode(tree_.InsertLast(parent, label.c_str(), ProjectTreeView::FileImage), parent, label, file, false))
+    if (!AddNode(tree_.InsertLast(parent, item.name.c_str(), ProjectTreeView::FileImage), parent, item.name, file, false))
         return;
     const std::string extension = Path(file.c_str()).Extension();
     if (extension == ".kw")

@@ -51,12 +51,12 @@ std::vector<std::string> ProjectFrameWindow::ListProjectFiles() const {
 }
 
 bool ProjectFrameWindow::IsValidItemName(HTREEITEM parent, const char *name) const {
-    if (!name || !*name)
+    if (!ProjectPaths::IsValidName(name))
         return false;
     for (const auto &entry : nodes_)
         if (entry.second.isFolder && entry.second.parent == parent && entry.second.name == name)
             return false;
-    return !ProjectPaths::HasForbiddenCharacter(name);
+    return true;
 }
 
 bool ProjectFrameWindow::AddFileToProject(const char *file) {

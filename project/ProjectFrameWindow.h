@@ -19,6 +19,10 @@
 #include "settings/Lexer.h"
 
 class TiXmlElement;
+namespace ProjectItems {
+struct Item;
+struct Table;
+}
 class Workbench;
 
 class ProjectFrameWindow : public OverlappedWindow, public StandardDropTarget, public Lexer {
@@ -113,9 +117,9 @@ private:
     void SaveProject();
     void ClearProject();
     std::string Directory() const;
-    void ReadTree(const TiXmlElement &element, HTREEITEM parent);
-    void ReadFolderElement(const TiXmlElement &element, HTREEITEM parent);
-    void ReadFileElement(const TiXmlElement &element, HTREEITEM parent);
+    void ReadTree(const ProjectItems::Table &table, const std::vector<size_t> &inside, HTREEITEM parent);
+    void ReadFolder(const ProjectItems::Table &table, const ProjectItems::Item &folder, HTREEITEM parent);
+    void ReadFile(const ProjectItems::Item &file, HTREEITEM parent);
     Children ChildrenByParent() const;
     void WriteItem(TiXmlElement &parent, HTREEITEM item, const Children &children) const;
     const char *ExpandText(HTREEITEM item) const;

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <string>
 
+#include "framework/Desktop.h"
+#include "framework/FileBytes.h"
 #include "framework/Path.h"
 #include "framework/ProgramDirectory.h"
 #include "log/Logger.h"
@@ -20,6 +22,16 @@ Logger *warnings = nullptr;
 void Warn(const char *message, const char *detail) {
     if (warnings)
         warnings->Warn("%s [%s]", message, detail);
+}
+
+// The setting file may be gone or damaged and its new text is only in the kept file: the user
+// must learn where. Settings are saved at exit, when there may be no window left and the
+// program's report is being torn down, so this is the settings' own log line and a plain box.
+void TellKept(const char *path, const std::string &kept) {
+    Warn("the setting file's new text was left in", kept.c_str());
+    const std::string text = std::string(path) + "\r\n" + "設定ファイルに保存できませんでした" + "\r\n" +
+                             "保存した内容は次のファイルに残っています：" + "\r\n" + kept;
+    Ask(nullptr, text.c_str(), MB_ICONERROR);
 }
 
 // The first top-level body; a file whose top element is some other root holds it one level down.
@@ -163,8 +175,11 @@ bool Lexer::Save(bool force) {
         Binding binding(*this, document, true);
         Write();
     }
-    if (!SettingFile::Store(document, path)) {
+    const FileBytes::Outcome outcome = SettingFile::Store(document, path);
+    if (!outcome.saved) {
         Warn("couldn't save setting file.", path);
+        if (!outcome.kept.empty())
+            TellKept(path, outcome.kept);
         return false;
     }
     modified = false;

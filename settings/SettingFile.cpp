@@ -30,7 +30,7 @@ State Load(TiXmlDocument &document, const char *path) {
     return Parse(document, std::move(bytes));
 }
 
-bool Store(const TiXmlDocument &document, const char *path) { return FileBytes::Replace(path, Print(document)).saved; }
+FileBytes::Outcome Store(const TiXmlDocument &document, const char *path) { return FileBytes::Replace(path, Print(document)); }
 
 std::string KeepAside(const char *path) {
     for (int n = 1; n <= 100; ++n) {

@@ -5,6 +5,9 @@
 #include <string>
 
 class TiXmlDocument;
+namespace FileBytes {
+struct Outcome;
+}
 
 namespace SettingFile {
 
@@ -22,8 +25,9 @@ State Load(TiXmlDocument &document, const char *path);
 State Parse(TiXmlDocument &document, std::string bytes);
 // The text Store writes: four-blank indentation, CR LF line ends.
 std::string Print(const TiXmlDocument &document);
-// Writes a temporary file beside path, then puts it in path's place.
-bool Store(const TiXmlDocument &document, const char *path);
+// Writes a temporary file beside path, then puts it in path's place (FileBytes::Replace): on
+// failure the outcome may name the temporary file kept as the only complete copy.
+FileBytes::Outcome Store(const TiXmlDocument &document, const char *path);
 // Renames path to path + ".broken" (".broken2", ... when taken); the new name, or "" on failure.
 std::string KeepAside(const char *path);
 

@@ -93,6 +93,7 @@ TEST_F(FileBytesTest, AnOriginalThatCannotBeReplacedIsOverwrittenInPlaceAndCheck
 }
 
 TEST_F(FileBytesTest, WhenTheOriginalMayBeDamagedOrGoneTheCompleteTemporaryFileIsKept) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN);
     for (DWORD error : {DWORD{ERROR_UNABLE_TO_MOVE_REPLACEMENT}, DWORD{ERROR_UNABLE_TO_MOVE_REPLACEMENT_2}}) {
         FailingFileSystem files;
         files.failing = FailingFileSystem::Step::Replace;
@@ -101,6 +102,7 @@ TEST_F(FileBytesTest, WhenTheOriginalMayBeDamagedOrGoneTheCompleteTemporaryFileI
         EXPECT_FALSE(outcome.saved);
         ASSERT_FALSE(outcome.kept.empty());
         EXPECT_EQ(changed, TestFiles::Read(outcome.kept));
+        EXPECT_FALSE(GetFileAttributesA(outcome.kept.c_str()) & FILE_ATTRIBUTE_HIDDEN) << "the user is sent to it";
         DeleteFileA(outcome.kept.c_str());
     }
     FailingFileSystem files;

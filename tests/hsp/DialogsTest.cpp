@@ -5,6 +5,7 @@
 #include "app/System.h"
 #include "framework/DialogManager.h"
 #include "hsp/HspReservedKwDialog.h"
+#include "hsp/PackList.h"
 #include "hsp/HspSmpViewerDialog.h"
 #include "log/Logger.h"
 #include "resources/resource.h"
@@ -137,6 +138,25 @@ TEST_F(HspTest, PackFileEditorListsAndWritesBackThePackfile) {
     EXPECT_EQ("|" + folder + "new.txt|3", rows[0]);
     EXPECT_EQ("+|" + folder + "pic.bmp|5", rows[1]);
     EXPECT_EQ("new.txt\r\n+pic.bmp\r\n" + home->Path() + "index.htm\r\n", TestFiles::Read(folder + "packfile"));
+}
+
+// A name that would read back as an encrypted other file or a comment is written in full.
+TEST(PackList, NamesStartingWithPlusOrSemicolonReadBackAsTheSameFiles) {
+    const std::string folder = TestFiles::MakeTempFolder("tamborel-pack");
+    for (const char *name : {"+plus.bmp", ";semi.txt", "plain.txt"})
+        TestFiles::Write(folder + name, "x");
+    PackList written(folder + "packfile");
+    for (const char *name : {"+plus.bmp", ";semi.txt", "plain.txt"})
+        EXPECT_TRUE(written.Add(name, false)) << name;
+    TestFiles::Write(folder + "packfile", written.Format());
+    PackList read(folder + "packfile");
+    read.Load();
+    ASSERT_EQ(3u, read.Entries().size());
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_STREQ(written.Entries()[i].path.Full(), read.Entries()[i].path.Full());
+        EXPECT_FALSE(read.Entries()[i].encrypted);
+    }
+    TestFiles::RemoveTree(folder);
 }
 
 // An empty name keeps the dialog open; a build stores its settings and leaves no DPM behind.

@@ -58,6 +58,14 @@ TEST_F(ProjectTest, PathsResolveAndRelativiseAcrossShiftJisFoldersDrivesAndShare
     EXPECT_EQ("Q:\\elsewhere\\a.hsp", ProjectPaths::Relativise(table.c_str(), "Q:\\elsewhere\\a.hsp"));
     EXPECT_EQ("\\\\server\\share\\a.hsp", ProjectPaths::Resolve(table.c_str(), "\\\\server\\share\\a.hsp"));
     EXPECT_EQ("", ProjectPaths::Resolve(table.c_str(), std::string(300, 'x').c_str()));
+    // What must fit is the result, not the pieces on the way to it.
+    std::string detour;
+    for (int i = 0; i < 60; ++i)
+        detour += "x\\..\\";
+    EXPECT_EQ(table + "\\a.hsp", ProjectPaths::Resolve(table.c_str(), (detour + "a.hsp").c_str()));
+    // A slash after a lead byte that has no trail byte is still a slash of the path.
+    EXPECT_TRUE(ProjectPaths::HasForbiddenCharacter("\x87/a"));
+    EXPECT_FALSE(ProjectPaths::HasForbiddenCharacter("\x95\x5C"));
 }
 
 TEST_F(ProjectTest, OpeningASecondProjectSavesTheFirst) {

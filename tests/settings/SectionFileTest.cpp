@@ -12,6 +12,8 @@
 #include "settings/Setting.h"
 #include "settings/SystemColor.h"
 #include "settings/SystemFont.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedDesktop.h"
 #include "SettingsFolder.h"
 
 namespace {
@@ -186,6 +188,35 @@ TEST_F(SectionFile, SafeWritesLeaveTheOldFileWhole) {
     EXPECT_EQ(0u, TestFiles::Count(Path("lexer\\tmb*.tmp")));
     EXPECT_TRUE(csv.Save());
     EXPECT_NE(std::string::npos, Read("lexer\\csv.xml").find(std::to_string(Colors::Lime)));
+}
+
+// Every fault a save can meet: the file stays as it was and the log says so; when the original
+// may be gone, the new text is left in a temporary file and the user is told where.
+TEST_F(SectionFile, ASettingWriteFailingAtAnyStepKeepsTheFileAndSaysSo) {
+    const std::string original = SectionXml(Property("odd", "font_color", "255"));
+    Write("lexer\\csv.xml", original);
+    LexerCsv csv;
+    csv.Load();
+    csv.colors[LexerCsv::Odd] = Colors::Lime;
+    csv.SetModified();
+    ASSERT_TRUE(csv.Save());
+    const std::string newText = Read("lexer\\csv.xml");
+    for (const FaultyFileSystem::Fault &fault : FaultyFileSystem::Faults()) {
+        SCOPED_TRACE(fault.name);
+        Write("lexer\\csv.xml", original);
+        ScriptedDesktop desktop;
+        csv.SetModified();
+        {
+            FaultyFileSystem files(fault.step, newText.size() / 2);
+            EXPECT_FALSE(csv.Save());
+        }
+        EXPECT_TRUE(csv.modified);
+        EXPECT_EQ(original, Read("lexer\\csv.xml"));
+        EXPECT_EQ(fault.keepsNewText ? 1u : 0u, desktop.messages.size());
+        const std::string told = desktop.messages.empty() ? Log() : desktop.messages[0].text;
+        FaultyFileSystem::CheckLeftovers(fault, Path("lexer\\"), newText, told);
+    }
+    EXPECT_EQ(FaultyFileSystem::Faults().size(), Count(Log(), "couldn't save setting file. [" + Path("lexer\\csv.xml") + "]"));
 }
 
 // A file of the same shape outside the program folder (a project's), by its absolute name.
