@@ -75,12 +75,22 @@ shoot() { # name [geometry]
   [ "$(identify -format %k "$out/$1.png")" -gt 16 ] || fail "$1.png is blank"
   echo "screenshots: $out/$1.png"
 }
+# A window's place on the screen: x y width height. xdotool's own geometry counts the Wine
+# desktop's offset twice; xwininfo's is right.
+place() { # window
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF } END { print x, y, w, h }'
+}
+# The part of the desktop a dialog covers, with a margin of the window beneath.
+around() { # window
+  local x y w h m=24
+  read -r x y w h < <(place "$1")
+  echo "$((w + 2 * m))x$((h + 2 * m))+$((x - m))+$((y - m))"
+}
 # A point of a window, given relative to its top left corner.
 click() { # window x y [button]
-  # xdotool's own geometry counts the Wine desktop's offset twice; xwininfo's is right.
-  local x y
-  x=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print $NF }')
-  y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ { print $NF }')
+  local x y w h
+  read -r x y w h < <(place "$1")
   xdotool mousemove $((x + $2)) $((y + $3)) click "${4:-1}"
   sleep 0.3
 }
@@ -103,8 +113,8 @@ shoot project 420x340+0+0
 xdotool key Escape
 
 xdotool key ctrl+g
-window '^指定場所へ移動$' >/dev/null
-shoot jump
+jump=$(window '^指定場所へ移動$')
+shoot jump "$(around "$jump")"
 xdotool key Escape
 
 focus "$main"
@@ -131,9 +141,9 @@ xdotool key Escape
 focus "$main"
 xdotool key alt+l s
 settings=$(window '^設定$')
-shoot settings
+shoot settings "$(around "$settings")"
 # The HSP page of the language colours.
 click "$settings" 150 42
 click "$settings" 162 71
-shoot settings-colour
+shoot settings-colour "$(around "$settings")"
 xdotool key Escape
