@@ -87,7 +87,8 @@ around() { # window
   read -r x y w h < <(place "$1")
   echo "$((w + 2 * m))x$((h + 2 * m))+$((x - m))+$((y - m))"
 }
-# A point of a window, given relative to its top left corner.
+# A point of a window, given relative to its top left corner. The points below were measured on
+# the layout the fonts of scripts/display.sh give; a moved control shows on the pictures.
 click() { # window x y [button]
   local x y w h
   read -r x y w h < <(place "$1")
@@ -107,7 +108,7 @@ windows_path() { printf 'C:%s' "${1#"$drive"}" | tr / '\\'; }
 desktop=$(window '^Tamborel - Wine desktop$')
 main=$(window '<main.hsp> - Tamborel$')
 shoot tabs
-# The context menu of a folder of the project.
+# The context menu of the folder スクリプト in the project's tree.
 click "$desktop" 70 171 3
 shoot project 420x340+0+0
 xdotool key Escape
@@ -134,7 +135,7 @@ xdotool type score
 xdotool key Tab Tab
 xdotool type total_score
 xdotool key Return
-click "$search" 466 77
+click "$search" 466 77 # 置換して次へ
 shoot replace
 xdotool key Escape
 
@@ -143,7 +144,7 @@ xdotool key alt+l s
 settings=$(window '^設定$')
 shoot settings "$(around "$settings")"
 # The HSP page of the language colours.
-click "$settings" 150 42
-click "$settings" 162 71
+click "$settings" 150 42 # 言語色
+click "$settings" 162 71 # HSP
 shoot settings-colour "$(around "$settings")"
 xdotool key Escape
