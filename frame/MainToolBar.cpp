@@ -1,15 +1,12 @@
 #include "frame/MainToolBar.h"
 
 #include "editor/EditControlId.h"
-#include "framework/Bitmap.h"
 #include "resources/resource.h"
 #include "settings/SelectableMenuItem.h"
 
 namespace {
 
 const int imageSize = 16;
-// The strips' background: no icon uses this colour.
-const COLORREF maskColour = RGB(255, 0, 255);
 const int helpTextSize = 256;
 
 }
@@ -19,11 +16,11 @@ bool MainToolBar::Create(HWND frame, HINSTANCE instance) {
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(ToolBarId)), instance, nullptr))
         return false;
     ButtonStructSize();
-    if (LoadStrip(normal_, instance, IDB_TOOLBAR))
+    if (normal_.LoadStrip(instance, IDB_TOOLBAR, imageSize, ImageCount))
         SetImageList(normal_.Handle());
-    if (LoadStrip(hot_, instance, IDB_TOOLBAR_HOT))
+    if (hot_.LoadStrip(instance, IDB_TOOLBAR_HOT, imageSize, ImageCount))
         SetHotImageList(hot_.Handle());
-    if (LoadStrip(disabled_, instance, IDB_TOOLBAR_DISABLED))
+    if (disabled_.LoadStrip(instance, IDB_TOOLBAR_DISABLED, imageSize, ImageCount))
         SetDisabledImageList(disabled_.Handle());
     tips_.Create(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                  CW_USEDEFAULT, CW_USEDEFAULT, frame, nullptr, instance, nullptr);
@@ -33,13 +30,6 @@ bool MainToolBar::Create(HWND frame, HINSTANCE instance) {
 void MainToolBar::Destroy() {
     tips_.Destroy();
     ToolBar::Destroy();
-}
-
-bool MainToolBar::LoadStrip(ImageList &list, HINSTANCE instance, int resourceId) {
-    Bitmap strip;
-    if (!strip.Load(instance, resourceId) || !list.Create(imageSize, imageSize, ILC_COLOR32 | ILC_MASK, ImageCount, 0))
-        return false;
-    return list.AddMasked(strip.Handle(), maskColour) == ImageCount;
 }
 
 const std::vector<int> &MainToolBar::DefaultItems() {

@@ -34,7 +34,6 @@ protected:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    bool LoadStrip(ImageList &list, HINSTANCE instance, int resourceId);
 
     ImageList normal_;
     ImageList hot_;

@@ -16,6 +16,9 @@ public:
     bool Create(int width, int height, UINT flags, int initial, int grow);
     // Adds the images of a bitmap strip, with mask colour as transparent; the number added.
     int AddMasked(HBITMAP bitmap, COLORREF mask);
+    // Made from a bitmap resource holding count square images of size pixels on the tool strips'
+    // magenta background; false unless every image is there.
+    bool LoadStrip(HINSTANCE instance, int resourceId, int size, int count);
     // Adds the images of a bitmap strip as they are; the number added.
     int Add(HBITMAP bitmap);
     int Count() const { return list_ ? ImageList_GetImageCount(list_) : 0; }

@@ -1,14 +1,12 @@
 #include "project/ProjectToolBar.h"
 
 #include "editor/EditControlId.h"
-#include "framework/Bitmap.h"
 #include "resources/resource.h"
 
 namespace {
 
 const int imageSize = 16;
 const int imageCount = 4;
-const COLORREF maskColour = RGB(255, 0, 255);
 const int helpTextSize = 256;
 
 // Command and image of each button; 0 is a separator.
@@ -32,9 +30,9 @@ bool ProjectToolBar::Create(HWND pane, HINSTANCE instance) {
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(ProjectToolBarId)), instance, nullptr))
         return false;
     ButtonStructSize();
-    if (LoadStrip(normal_, instance, IDB_PROJECT_TOOLBAR))
+    if (normal_.LoadStrip(instance, IDB_PROJECT_TOOLBAR, imageSize, imageCount))
         SetImageList(normal_.Handle());
-    if (LoadStrip(hot_, instance, IDB_PROJECT_TOOLBAR_HOT))
+    if (hot_.LoadStrip(instance, IDB_PROJECT_TOOLBAR_HOT, imageSize, imageCount))
         SetHotImageList(hot_.Handle());
     tips_.Create(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                  CW_USEDEFAULT, CW_USEDEFAULT, pane, nullptr, instance, nullptr);
@@ -45,13 +43,6 @@ bool ProjectToolBar::Create(HWND pane, HINSTANCE instance) {
 void ProjectToolBar::Destroy() {
     tips_.Destroy();
     ToolBar::Destroy();
-}
-
-bool ProjectToolBar::LoadStrip(ImageList &list, HINSTANCE instance, int resourceId) {
-    Bitmap strip;
-    if (!strip.Load(instance, resourceId) || !list.Create(imageSize, imageSize, ILC_COLOR32 | ILC_MASK, imageCount, 0))
-        return false;
-    return list.AddMasked(strip.Handle(), maskColour) == imageCount;
 }
 
 void ProjectToolBar::AddButtons() {

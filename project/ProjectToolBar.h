@@ -19,7 +19,6 @@ public:
     const ToolTip &Tips() const { return tips_; }
 
 private:
-    bool LoadStrip(ImageList &list, HINSTANCE instance, int resourceId);
     void AddButtons();
 
     struct TipSettings {
