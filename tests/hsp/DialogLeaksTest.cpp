@@ -1,7 +1,9 @@
-// Every dialog of the program opened and closed a hundred times: after a warm-up, the
-// program's handles per kind and the windows of the process come back to where they were and
-// memory stays within a small tolerance. Modal dialogs are cancelled from a timer inside their
-// own message loop; modeless ones are closed as the frame closes them.
+// Every dialog of the program opened and closed again and again: after a warm-up, the program's
+// handles per kind and the windows of the process come back to where they were and memory stays
+// within a small tolerance. Modal dialogs are cancelled from a timer inside their own message
+// loop; modeless ones are closed as the frame closes them. Under Xvfb without a window manager,
+// Wine waits 2 s for each hidden dialog to be withdrawn, so the test runs a few rounds;
+// bench/leaks.cpp runs the hundred.
 #include "HspFixture.h"
 
 #include <vector>
@@ -31,6 +33,8 @@ const Opening openings[] = {
     {IDM_HSP_OBJECT_FILE, IDD_HSP_REPORT, "err.hsp"},
 };
 
+constexpr int Rounds = 2;
+
 std::vector<int> closed;
 
 BOOL CALLBACK CancelModal(HWND hwnd, LPARAM) {
@@ -48,14 +52,14 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentTh
 
 }
 
-TEST_F(HspTest, OpeningAndClosingEveryDialogAHundredTimesLeaksNothing) {
+TEST_F(HspTest, OpeningAndClosingEveryDialogAgainLeaksNothing) {
     StartFrame();
     MakeFile("packfile", "");
     const std::string main = MakeFile("main.hsp", "*start\r\n\tmes 1\r\n\tgoto *start\r\n");
     const std::string broken = MakeFile("err.hsp", "mes \"oops\r\n");
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, Tick);
     closed.clear();
-    const Leaks::Loop loop = Leaks::Repeat(100, [&] {
+    const Leaks::Loop loop = Leaks::Repeat(Rounds, [&] {
         for (const Opening &opening : openings) {
             frame->Open((folder + opening.script).c_str());
             Command(opening.command);
@@ -67,10 +71,10 @@ TEST_F(HspTest, OpeningAndClosingEveryDialogAHundredTimesLeaksNothing) {
     });
     KillTimer(nullptr, timer);
     std::vector<int> expected;
-    for (int round = 0; round < 102; ++round)
+    for (int round = 0; round < Rounds + 2; ++round)
         for (const Opening &opening : openings)
             expected.push_back(opening.templateId);
     EXPECT_EQ(expected, closed);
     EXPECT_EQ("", loop.Growth(2 * 1024 * 1024)) << loop.Describe();
-    std::printf("every dialog 100 times: %.1f s\n  %s\n", loop.seconds, loop.Describe().c_str());
+    std::printf("every dialog %d times: %.1f s\n  %s\n", Rounds, loop.seconds, loop.Describe().c_str());
 }
