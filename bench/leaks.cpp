@@ -16,6 +16,7 @@
 #include "sdk/TamborelSdk.h"
 #include "support/EditControl.h"
 #include "support/Leaks.h"
+#include "support/Messages.h"
 #include "support/TestFiles.h"
 
 namespace TestFiles {
@@ -23,14 +24,6 @@ void SetProgramFolder(const std::string &folder);
 }
 
 namespace {
-
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
 
 BOOL CALLBACK CancelModal(HWND hwnd, LPARAM) {
     char className[16] = "";
@@ -46,11 +39,6 @@ void Print(const char *name, int rounds, const Leaks::Loop &loop) {
     const double growth = static_cast<double>(loop.after.workingSet) - static_cast<double>(loop.before.workingSet);
     std::printf("%s: %d rounds in %.1f s, working set %+.0f bytes a round\n  %s\n", name, rounds, loop.seconds,
                 growth / rounds, loop.Describe().c_str());
-}
-
-void Command(const MainFrameWindow &frame, UINT id) {
-    SendMessageA(frame.GetHandle(), WM_COMMAND, MAKEWPARAM(id, 0), 0);
-    Pump();
 }
 
 }
@@ -71,7 +59,7 @@ int main() {
         frame.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr, nullptr,
                      GetModuleHandleA(nullptr), &frame);
         ShowWindow(frame.GetHandle(), SW_SHOW);
-        Pump();
+        PumpMessages();
         std::printf("frame shown: %s\n", LiveHandles::Take().Describe().c_str());
         std::string script;
         while (script.size() < 8192)
@@ -82,20 +70,20 @@ int main() {
         frame.Open(kept.c_str());
         Print("documents opened and closed", 1000, Leaks::Repeat(1000, [&] {
                   frame.Open(opened.c_str());
-                  Command(frame, IDM_CLOSE_DOCUMENT);
+                  SendCommand(frame.GetHandle(), IDM_CLOSE_DOCUMENT);
               }));
         Print("split and unsplit", 1000, Leaks::Repeat(1000, [&] {
-                  Command(frame, IDM_SPLIT_HORIZONTAL);
-                  Command(frame, IDM_SPLIT_HORIZONTAL);
+                  SendCommand(frame.GetHandle(), IDM_SPLIT_HORIZONTAL);
+                  SendCommand(frame.GetHandle(), IDM_SPLIT_HORIZONTAL);
               }));
         const UINT_PTR timer = SetTimer(nullptr, 0, 10, Tick);
         const UINT dialogs[] = {IDM_VERSION, IDM_FIND, IDM_JUMP_LABEL, IDM_SETTINGS};
         // Each dialog hidden costs 2 s here (Wine waits for a window manager Xvfb does not have).
         Print("version, search, jump and settings dialogs", 10, Leaks::Repeat(10, [&] {
                   for (UINT command : dialogs) {
-                      Command(frame, command);
+                      SendCommand(frame.GetHandle(), command);
                       frame.Dialogs().CloseModeless();
-                      Pump();
+                      PumpMessages();
                   }
               }));
         KillTimer(nullptr, timer);
@@ -103,11 +91,11 @@ int main() {
                   TamborelSdk::Client client{TamborelSdk::Description{}};
                   client.Attach(frame.GetHandle());
                   client.Disconnect();
-                  Pump();
+                  PumpMessages();
               }));
         frame.Documents().DestroyAll();
     }
-    Pump();
+    PumpMessages();
     std::printf("frame gone: %s\n", LiveHandles::Take().Describe().c_str());
     TestFiles::RemoveTree(folder);
     return 0;

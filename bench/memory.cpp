@@ -11,11 +11,13 @@
 #include <vector>
 
 #include "app/Tamborel.h"
+#include "frame/MainFrameWindow.h"
 #include "editor/Document.h"
 #include "framework/KernelHandle.h"
-#include "framework/ProgramDirectory.h"
+#include "support/Messages.h"
 #include "support/ProgramFolder.h"
 #include "support/ProgramRun.h"
+#include "support/ScratchProgram.h"
 #include "support/TestFiles.h"
 #include "support/Timing.h"
 
@@ -29,14 +31,6 @@ std::string Script() {
            "\tif a*2 > $1F { gosub *sub } else { a = 0b0101 + 1.5e3 }\r\n"
            "\tmes {\"\x95\xA1\x90\x94\x8D\x73\r\n\x82\xCC\x95\xB6\x8E\x9A\x97\xF1\"}\r\n\tstop\r\n"
            "/* \x83\x75\x83\x8D\x83\x62\x83\x4E\r\n   comment */\r\n*sub\r\n\treturn\r\n";
-}
-
-void Pump() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
 }
 
 PROCESS_MEMORY_COUNTERS_EX Memory() {
@@ -96,14 +90,9 @@ void Step(const char *name, size_t fileSize) {
 }
 
 int main() {
-    const std::string folder = TestFiles::MakeTempFolder("tamborel-bench");
-    TestFiles::CopyProgram(folder, false);
-    SetProgramDirectory(folder.c_str());
-    if (!LoadLibraryA((folder + "library\\Vessary.dll").c_str())) {
-        std::printf("cannot load Vessary.dll\n");
+    const std::string folder = PrepareScratchProgram();
+    if (folder.empty())
         return 1;
-    }
-    Tamborel::RegisterMainWindowClass(GetModuleHandleA(nullptr));
     size_t size = 0;
     intptr_t lines = 0;
     const std::string file = folder + "big.hsp";
@@ -132,7 +121,7 @@ int main() {
     frame.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 1000, 800, nullptr, nullptr,
                  GetModuleHandleA(nullptr), &frame);
     ShowWindow(frame.GetHandle(), SW_SHOW);
-    Pump();
+    PumpMessages();
     const size_t base = Memory().WorkingSetSize;
     Step("frame shown, nothing open:", size);
     const double start = Seconds();
@@ -141,7 +130,7 @@ int main() {
         return 1;
     }
     UpdateWindow(frame.GetHandle());
-    Pump();
+    PumpMessages();
     const double open = Seconds() - start;
     lines = frame.Current()->GetLineCount();
     Step("opened, first page painted:", size);
@@ -149,7 +138,7 @@ int main() {
     frame.Current()->Colourise(0, -1);
     Step("whole text styled:", size);
     frame.Documents().DestroyAll();
-    Pump();
+    PumpMessages();
     Step("closed:", size);
     std::printf("file: %.1f MB, %lld lines; open %.3f s\n", Mb(size), static_cast<long long>(lines), open);
     std::printf("peak working set while opening: %.1f MB = %.2fx file (above the empty frame: %.2fx)\n", Mb(peak),
@@ -163,7 +152,7 @@ int main() {
             MainFrameWindow fresh;
             fresh.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 1000, 800, nullptr, nullptr,
                          GetModuleHandleA(nullptr), &fresh);
-            Pump();
+            PumpMessages();
             const double began = Seconds();
             if (way == 0) {
                 fresh.Current()->ReadFile(file.c_str());
@@ -172,7 +161,7 @@ int main() {
                 appends.push_back(AppendBlocks(*fresh.Current(), file, size));
             }
             fresh.Documents().DestroyAll();
-            Pump();
+            PumpMessages();
         }
     }
     std::printf("load (Document::ReadFile): %.3f s; blocks appended without the line count: %.3f s; ratio %.2f (medians of 3)\n", Median(opens),
