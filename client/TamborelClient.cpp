@@ -10,6 +10,7 @@
 #include "client/ClientWire.h"
 #include "frame/Workbench.h"
 #include "framework/Desktop.h"
+#include "framework/FileSearch.h"
 #include "framework/KernelHandle.h"
 #include "framework/ProgramDirectory.h"
 #include "log/Logger.h"
@@ -100,15 +101,14 @@ const std::vector<std::string> &TamborelClient::ClientNames() {
         return names_;
     listed_ = true;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((ClientDirectory() + "*.*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const FileSearch search((ClientDirectory() + "*.*").c_str(), found);
+    if (!search.Valid())
         return names_;
     do {
         const bool folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (folder && std::strcmp(found.cFileName, ".") != 0 && std::strcmp(found.cFileName, "..") != 0)
             names_.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (search.Next(found));
     descriptions_.resize(names_.size());
     return names_;
 }

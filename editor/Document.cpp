@@ -1,5 +1,6 @@
 #include "editor/Document.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "Scintilla.h"
@@ -79,27 +80,50 @@ bool Document::ReadFile(const char *file) {
     // whole file, and room made once saves growing the text block by block.
     SetUndoCollection(false);
     LARGE_INTEGER size;
-    if (GetFileSizeEx(in.Get(), &size) && size.QuadPart > 0)
+    if (GetFileSizeEx(in.Get(), &size) && size.QuadPart > 0) {
         Allocate(static_cast<Position>(size.QuadPart) + 1);
+        MakeRoomForLines(in.Get(), buffer.get());
+    }
     // The component drops what it has no memory for and says so only in its status.
     SetStatus(SC_STATUS_OK);
-    bool whole = true;
-    for (;;) {
-        DWORD got = 0;
-        if (!files.Read(in.Get(), buffer.get(), BlockSize, got)) {
-            whole = false;
-            break;
-        }
-        if (got == 0)
-            break;
-        AddText(buffer.get(), static_cast<Position>(got));
-        if (GetStatus() != SC_STATUS_OK) {
-            whole = false;
-            break;
-        }
-    }
+    const bool whole = ReadBlocks(in.Get(), buffer.get(), [this](const char *bytes, DWORD got) {
+        AddText(bytes, static_cast<Position>(got));
+        return GetStatus() == SC_STATUS_OK;
+    });
     SetUndoCollection(true);
     return whole;
+}
+
+// The line index grows by copying itself, the old and the new index both held at the peak (a
+// fifth of the file size more in short lines): a first pass over the file, from the cache,
+// counts the lines and room for them is made once. The count is of LF, or of CR when the first
+// block holds no LF: a file that mixes line ends only grows its index as it did, as does a
+// failed pass.
+void Document::MakeRoomForLines(HANDLE file, char *buffer) {
+    Position lines = 1;
+    char end = 0;
+    const bool counted = ReadBlocks(file, buffer, [&](const char *bytes, DWORD got) {
+        if (!end)
+            end = std::find(bytes, bytes + got, '\n') != bytes + got ? '\n' : '\r';
+        lines += std::count(bytes, bytes + got, end);
+        return true;
+    });
+    const LARGE_INTEGER start{};
+    if (SetFilePointerEx(file, start, nullptr, FILE_BEGIN) && counted)
+        AllocateLines(lines);
+}
+
+template <class Use> bool Document::ReadBlocks(HANDLE file, char *buffer, Use use) {
+    FileSystem &files = FileSystem::Get();
+    for (;;) {
+        DWORD got = 0;
+        if (!files.Read(file, buffer, BlockSize, got))
+            return false;
+        if (got == 0)
+            return true;
+        if (!use(buffer, got))
+            return false;
+    }
 }
 
 FileBytes::Outcome Document::WriteFile(const char *file) {

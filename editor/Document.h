@@ -52,4 +52,10 @@ public:
 
     static constexpr int BlockSize = 131073;
     static int LiveCount();
+
+private:
+    void MakeRoomForLines(HANDLE file, char *buffer);
+    // Reads the file from where it stands, block by block into buffer, handing each to use
+    // (false stops); false when a read failed or use said stop.
+    template <class Use> bool ReadBlocks(HANDLE file, char *buffer, Use use);
 };

@@ -269,6 +269,7 @@ Vessary::Position Vessary::WordStartPosition(Position position, bool onlyWordCha
 }
 
 void Vessary::Allocate(Position bytes) { Send(SCI_ALLOCATE, static_cast<uintptr_t>(bytes)); }
+void Vessary::AllocateLines(Position lines) { Send(SCI_ALLOCATELINES, static_cast<uintptr_t>(lines)); }
 
 void Vessary::SetUndoCollection(bool collect) { Send(SCI_SETUNDOCOLLECTION, collect ? 1 : 0); }
 int Vessary::GetStatus() const { return static_cast<int>(Send(SCI_GETSTATUS)); }

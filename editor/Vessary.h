@@ -71,6 +71,8 @@ public:
     void ReplaceSel(const char *text);
     // Room for a text of this many bytes, so that appending it grows nothing.
     void Allocate(Position bytes);
+    // Room in the line index for this many lines, so that adding them grows nothing.
+    void AllocateLines(Position lines);
     void SetUndoCollection(bool collect);
     // SC_STATUS_OK, or the failure (SC_STATUS_BADALLOC) the component met since it was reset.
     int GetStatus() const;

@@ -37,6 +37,7 @@ void Menu::Destroy() {
     menu_ = nullptr;
     owned_ = false;
     loaded_ = false;
+    live_.Set(false);
 }
 
 void Menu::Enable(UINT id, bool enabled) const {
@@ -65,4 +66,5 @@ void Menu::Reset(HMENU menu, bool owned) {
     Destroy();
     menu_ = menu;
     owned_ = owned;
+    live_.Set(menu_ && owned_);
 }

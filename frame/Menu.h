@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "framework/LiveHandles.h"
 #include "framework/Object.h"
 
 class Menu : public Object {
@@ -31,4 +32,5 @@ private:
     HMENU menu_ = nullptr;
     bool owned_ = false;
     bool loaded_ = false;
+    LiveHandle<HandleKind::Menu> live_;
 };

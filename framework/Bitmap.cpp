@@ -9,4 +9,5 @@ void Bitmap::Reset(HBITMAP bitmap) {
     if (bitmap_)
         DeleteObject(bitmap_);
     bitmap_ = bitmap;
+    live_.Set(bitmap_ != nullptr);
 }

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "framework/LiveHandles.h"
 #include "framework/Object.h"
 
 class Bitmap : public Object {
@@ -18,4 +19,5 @@ public:
 
 private:
     HBITMAP bitmap_ = nullptr;
+    LiveHandle<HandleKind::Bitmap> live_;
 };

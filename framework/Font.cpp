@@ -25,4 +25,5 @@ void Font::Reset(HFONT font) {
     if (font_)
         DeleteObject(font_);
     font_ = font;
+    live_.Set(font_ != nullptr);
 }

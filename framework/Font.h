@@ -3,12 +3,13 @@
 
 #include <windows.h>
 
+#include "framework/LiveHandles.h"
 #include "framework/Object.h"
 
 class Font : public Object {
 public:
     Font() = default;
-    explicit Font(HFONT font) : font_(font) {}
+    explicit Font(HFONT font) : font_(font) { live_.Set(font_ != nullptr); }
     ~Font() override { Reset(); }
     Font(const Font &) = delete;
     Font &operator=(const Font &) = delete;
@@ -21,10 +22,12 @@ public:
     HFONT Release() {
         HFONT font = font_;
         font_ = nullptr;
+        live_.Set(false);
         return font;
     }
     HFONT Handle() const { return font_; }
 
 private:
     HFONT font_ = nullptr;
+    LiveHandle<HandleKind::Font> live_;
 };

@@ -3,12 +3,13 @@
 
 #include <windows.h>
 
+#include "framework/LiveHandles.h"
 #include "framework/Object.h"
 
 class Icon : public Object {
 public:
     Icon() = default;
-    explicit Icon(HICON icon) : icon_(icon) {}
+    explicit Icon(HICON icon) : icon_(icon) { live_.Set(icon_ != nullptr); }
     ~Icon() override { Reset(); }
     Icon(const Icon &) = delete;
     Icon &operator=(const Icon &) = delete;
@@ -17,9 +18,11 @@ public:
         if (icon_)
             DestroyIcon(icon_);
         icon_ = icon;
+        live_.Set(icon_ != nullptr);
     }
     HICON Handle() const { return icon_; }
 
 private:
     HICON icon_ = nullptr;
+    LiveHandle<HandleKind::Icon> live_;
 };

@@ -36,4 +36,5 @@ void ImageList::Reset(HIMAGELIST list) {
     if (list_)
         ImageList_Destroy(list_);
     list_ = list;
+    live_.Set(list_ != nullptr);
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/LiveHandles.h"
 #include "framework/Object.h"
 
 class ImageList : public Object {
@@ -27,4 +28,5 @@ public:
 
 private:
     HIMAGELIST list_ = nullptr;
+    LiveHandle<HandleKind::ImageList> live_;
 };

@@ -3,16 +3,17 @@
 
 #include <windows.h>
 
+#include "framework/LiveHandles.h"
 #include "framework/Object.h"
 
 class KernelHandle : public Object {
 public:
     KernelHandle() = default;
-    explicit KernelHandle(HANDLE handle) : handle_(handle) {}
+    explicit KernelHandle(HANDLE handle) : handle_(handle) { live_.Set(Valid()); }
     ~KernelHandle() override { Reset(); }
     KernelHandle(const KernelHandle &) = delete;
     KernelHandle &operator=(const KernelHandle &) = delete;
-    KernelHandle(KernelHandle &&other) noexcept : handle_(other.Release()) {}
+    KernelHandle(KernelHandle &&other) noexcept : KernelHandle(other.Release()) {}
     KernelHandle &operator=(KernelHandle &&other) noexcept {
         if (this != &other)
             Reset(other.Release());
@@ -25,11 +26,13 @@ public:
         if (Valid())
             closed = CloseHandle(handle_) != FALSE;
         handle_ = handle;
+        live_.Set(Valid());
         return closed;
     }
     HANDLE Release() {
         HANDLE handle = handle_;
         handle_ = nullptr;
+        live_.Set(false);
         return handle;
     }
     HANDLE Get() const { return handle_; }
@@ -37,4 +40,5 @@ public:
 
 private:
     HANDLE handle_ = nullptr;
+    LiveHandle<HandleKind::Kernel> live_;
 };

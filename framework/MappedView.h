@@ -3,16 +3,17 @@
 
 #include <windows.h>
 
+#include "framework/LiveHandles.h"
 #include "framework/Object.h"
 
 class MappedView : public Object {
 public:
     MappedView() = default;
-    explicit MappedView(void *view) : view_(view) {}
+    explicit MappedView(void *view) : view_(view) { live_.Set(Valid()); }
     ~MappedView() override { Reset(); }
     MappedView(const MappedView &) = delete;
     MappedView &operator=(const MappedView &) = delete;
-    MappedView(MappedView &&other) noexcept : view_(other.Release()) {}
+    MappedView(MappedView &&other) noexcept : MappedView(other.Release()) {}
     MappedView &operator=(MappedView &&other) noexcept {
         if (this != &other)
             Reset(other.Release());
@@ -25,11 +26,13 @@ public:
         if (view_)
             unmapped = UnmapViewOfFile(view_) != FALSE;
         view_ = view;
+        live_.Set(Valid());
         return unmapped;
     }
     void *Release() {
         void *view = view_;
         view_ = nullptr;
+        live_.Set(false);
         return view;
     }
     unsigned char *Bytes() const { return static_cast<unsigned char *>(view_); }
@@ -37,4 +40,5 @@ public:
 
 private:
     void *view_ = nullptr;
+    LiveHandle<HandleKind::MappedView> live_;
 };

@@ -4,11 +4,12 @@
 
 #include <windows.h>
 
+#include "framework/LiveHandles.h"
 #include "framework/Object.h"
 
 class MemoryDC : public Object {
 public:
-    MemoryDC() : dc_(CreateCompatibleDC(nullptr)) {}
+    MemoryDC() : dc_(CreateCompatibleDC(nullptr)) { live_.Set(dc_ != nullptr); }
     ~MemoryDC() override {
         if (!dc_)
             return;
@@ -35,4 +36,5 @@ private:
     HDC dc_;
     HGDIOBJ bitmap_ = nullptr;
     HGDIOBJ font_ = nullptr;
+    LiveHandle<HandleKind::MemoryDC> live_;
 };

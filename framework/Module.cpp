@@ -3,6 +3,7 @@
 bool Module::Load(const char *path) {
     Unload();
     module_ = LoadLibraryA(path);
+    live_.Set(module_ != nullptr);
     return module_ != nullptr;
 }
 
@@ -10,4 +11,5 @@ void Module::Unload() {
     if (module_)
         FreeLibrary(module_);
     module_ = nullptr;
+    live_.Set(false);
 }

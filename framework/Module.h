@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "framework/LiveHandles.h"
 #include "framework/Object.h"
 
 class Module : public Object {
@@ -20,4 +21,5 @@ public:
 
 private:
     HMODULE module_ = nullptr;
+    LiveHandle<HandleKind::Module> live_;
 };

@@ -103,7 +103,7 @@ LRESULT CALLBACK WindowBinding::CreationHook(int code, WPARAM wParam, LPARAM lPa
 Window::~Window() { Window::Destroy(); }
 
 void Window::Bind(HWND hwnd) {
-    hwnd_ = hwnd;
+    SetHandle(hwnd);
     unicode_ = IsWindowUnicode(hwnd) != FALSE;
     previousProc_ = GetWindowProc();
     SetUserData(reinterpret_cast<LONG_PTR>(this));
@@ -113,7 +113,7 @@ void Window::Bind(HWND hwnd) {
 void Window::Unbind() {
     SetUserData(0);
     previousProc_ = nullptr;
-    hwnd_ = nullptr;
+    SetHandle(nullptr);
     creationParameter_ = nullptr;
 }
 
@@ -195,7 +195,7 @@ LRESULT Window::OnAppMessage(UINT m, WPARAM w, LPARAM l) { return Default(m, w, 
 void Window::Destroy() {
     if (hwnd_ && IsWindow(hwnd_))
         DestroyWindow(hwnd_);
-    hwnd_ = nullptr;
+    SetHandle(nullptr);
     creationParameter_ = nullptr;
 }
 

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "framework/LiveHandles.h"
 #include "framework/Object.h"
 
 class Window : public Object {
@@ -87,7 +88,10 @@ protected:
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
     // The framework's dispatch of one message to the operations above.
     virtual LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
-    void SetHandle(HWND hwnd) { hwnd_ = hwnd; }
+    void SetHandle(HWND hwnd) {
+        hwnd_ = hwnd;
+        live_.Set(hwnd_ != nullptr);
+    }
 
 private:
     friend struct WindowBinding;
@@ -99,4 +103,5 @@ private:
     HWND hwnd_ = nullptr;
     void *creationParameter_ = nullptr;
     bool unicode_ = false;
+    LiveHandle<HandleKind::Window> live_;
 };

@@ -4,6 +4,7 @@
 
 #include "editor/DocumentView.h"
 #include "frame/Workbench.h"
+#include "framework/FileSearch.h"
 #include "framework/ProgramDirectory.h"
 #include "hsp/CompileScript.h"
 #include "hsp/CompileTarget.h"
@@ -23,16 +24,15 @@ const int controls[] = {IDC_HSP_SAMPLE_CATEGORY, IDC_HSP_SAMPLE_LIST, IDC_HSP_SA
 std::vector<std::string> Names(const std::string &pattern, bool folders) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const FileSearch search(pattern.c_str(), found);
+    if (!search.Valid())
         return names;
     do {
         const std::string name = found.cFileName;
         const bool folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (folder == folders && name != "." && name != "..")
             names.push_back(name);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (search.Next(found));
     return names;
 }
 

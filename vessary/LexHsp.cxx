@@ -137,7 +137,12 @@ public:
             if (!ScanLine(position, state))
                 break;
             ++line;
-            document_->SetLineState(line, state.Encode());
+            // The component makes room for the states of every line of the text at the first
+            // state stored, a fifth of the file size in short lines: a state already there (0
+            // for each line never stored) is not stored again, so plain code never needs it.
+            const int encoded = state.Encode();
+            if (document_->GetLineState(line) != encoded)
+                document_->SetLineState(line, encoded);
         }
     }
 
