@@ -34,8 +34,9 @@ public:
     // The command lines a program of the home (relative name: "hsp3.exe", "hsphelp\\helpman.exe")
     // was started with, oldest first.
     std::vector<std::string> Launches(const std::string &program) const;
-    // Waits until the program was started at least count times; the launches so far.
-    std::vector<std::string> WaitForLaunches(const std::string &program, size_t count, DWORD timeout = 10000) const;
+    // Waits until the program was started at least count times; the launches so far. Generous:
+    // a process start under Wine on a busy machine has been seen to take over ten seconds.
+    std::vector<std::string> WaitForLaunches(const std::string &program, size_t count, DWORD timeout = 30000) const;
     // Replaces hspcmp.dll with a built variant lacking an entry point (only "hsc3_messize").
     void UseLibraryLacking(const std::string &entry) const;
     // lexer\hsp.xml's <event> content naming this home, with the start-up prompt off.
