@@ -19,11 +19,8 @@
 #include "support/ProgramFolder.h"
 #include "support/TestFiles.h"
 #include "support/ProgramRun.h"
+#include "support/ScratchProgram.h"
 #include "support/Timing.h"
-
-namespace TestFiles {
-void SetProgramFolder(const std::string &folder);
-}
 
 namespace {
 
@@ -81,15 +78,9 @@ bool AcrossProcesses() {
 }
 
 bool InThisProcess() {
-    const std::string folder = TestFiles::MakeTempFolder("tamborel-bench");
-    TestFiles::CopyProgram(folder, false);
-    SetProgramDirectory(folder.c_str());
-    TestFiles::SetProgramFolder(folder);
-    OleInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    EditControl::Library();
-    Tamborel::RegisterMainWindowClass(GetModuleHandleA(nullptr));
+    const std::string folder = PrepareScratchProgram();
+    if (folder.empty())
+        return false;
     double caret = 0, whole = 0;
     bool measured = false;
     {

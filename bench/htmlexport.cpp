@@ -26,20 +26,6 @@ std::string Script() {
            "/* \x83\x75\x83\x8D\x83\x62\x83\x4E\r\n   comment */\r\n*sub\r\n\treturn\r\n";
 }
 
-struct Frame {
-    Frame() {
-        window.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr, nullptr,
-                      GetModuleHandleA(nullptr), &window);
-        PumpMessages();
-    }
-    ~Frame() {
-        window.Documents().DestroyAll();
-        PumpMessages();
-    }
-    Document &View() { return *window.Current(); }
-    MainFrameWindow window;
-};
-
 }
 
 int main() {
@@ -54,7 +40,7 @@ int main() {
     std::string page;
     for (int round = 0; round < 3; ++round) {
         {
-            Frame frame;
+            ScratchFrame frame;
             frame.View().SetText(text.c_str());
             const double start = Seconds();
             if (!HtmlConverter::ConvertToHtml(frame.View())) {
@@ -64,7 +50,7 @@ int main() {
             exports.push_back(Seconds() - start);
             page = frame.View().GetText();
         }
-        Frame frame;
+        ScratchFrame frame;
         const double start = Seconds();
         frame.View().SetText(page.c_str());
         floors.push_back(Seconds() - start);

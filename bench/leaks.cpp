@@ -17,11 +17,8 @@
 #include "support/EditControl.h"
 #include "support/Leaks.h"
 #include "support/Messages.h"
+#include "support/ScratchProgram.h"
 #include "support/TestFiles.h"
-
-namespace TestFiles {
-void SetProgramFolder(const std::string &folder);
-}
 
 namespace {
 
@@ -44,15 +41,9 @@ void Print(const char *name, int rounds, const Leaks::Loop &loop) {
 }
 
 int main() {
-    const std::string folder = TestFiles::MakeTempFolder("tamborel-bench");
-    TestFiles::CopyProgram(folder, false);
-    SetProgramDirectory(folder.c_str());
-    TestFiles::SetProgramFolder(folder);
-    OleInitialize(nullptr);
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
-    EditControl::Library();
-    Tamborel::RegisterMainWindowClass(GetModuleHandleA(nullptr));
+    const std::string folder = PrepareScratchProgram();
+    if (folder.empty())
+        return 1;
     std::printf("at start: %s\n", LiveHandles::Take().Describe().c_str());
     {
         MainFrameWindow frame;

@@ -23,16 +23,6 @@
 
 namespace {
 
-std::string Script() {
-    return "; \x83\x54\x83\x93\x83\x76\x83\x8B\r\n"
-           "#module mod\r\n#deffunc hello str msg, int n\r\n\tmes \"\x82\xB1\x82\xF1\x82\xC9\x82\xBF\x82\xCD \" + msg\r\n"
-           "\trepeat n : pos 10, cnt*20 : mes cnt : loop\r\n\treturn\r\n#global\r\n"
-           "*main\r\n\tscreen 0, 640, 480 : color 255, 0, 0\r\n\thello \"\x90\xA2\x8A\x45\", 3\r\n"
-           "\tif a*2 > $1F { gosub *sub } else { a = 0b0101 + 1.5e3 }\r\n"
-           "\tmes {\"\x95\xA1\x90\x94\x8D\x73\r\n\x82\xCC\x95\xB6\x8E\x9A\x97\xF1\"}\r\n\tstop\r\n"
-           "/* \x83\x75\x83\x8D\x83\x62\x83\x4E\r\n   comment */\r\n*sub\r\n\treturn\r\n";
-}
-
 PROCESS_MEMORY_COUNTERS_EX Memory() {
     PROCESS_MEMORY_COUNTERS_EX counters{};
     counters.cb = sizeof counters;
@@ -99,7 +89,7 @@ int main() {
     {
         // Written a piece at a time, so that the text is never held whole before the open.
         std::string piece;
-        const std::string script = Script();
+        const std::string script = SampleScript();
         while (piece.size() < 1024 * 1024)
             piece += script;
         const KernelHandle out(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));

@@ -29,25 +29,11 @@ std::string Script(const char *word) {
     return text;
 }
 
-struct Frame {
-    Frame() {
-        window.Create(0, Tamborel::MainWindowClass, "", WS_OVERLAPPEDWINDOW, 0, 0, 900, 700, nullptr, nullptr,
-                      GetModuleHandleA(nullptr), &window);
-        PumpMessages();
-    }
-    ~Frame() {
-        window.Documents().DestroyAll();
-        PumpMessages();
-    }
-    Document &View() { return *window.Current(); }
-    MainFrameWindow window;
-};
-
 // The median time of three replace-all runs; false when a run did not give the expected text.
 bool TimeReplaceAll(const std::string &text, const char *search, int flags, const std::string &expected, double &seconds) {
     std::vector<double> times;
     for (int round = 0; round < 3; ++round) {
-        Frame frame;
+        ScratchFrame frame;
         frame.View().SetText(text.c_str());
         frame.View().EmptyUndoBuffer();
         const double start = Seconds();
@@ -63,7 +49,7 @@ bool TimeReplaceAll(const std::string &text, const char *search, int flags, cons
 double TimeSetText(const std::string &text) {
     std::vector<double> times;
     for (int round = 0; round < 3; ++round) {
-        Frame frame;
+        ScratchFrame frame;
         const double start = Seconds();
         frame.View().SetText(text.c_str());
         times.push_back(Seconds() - start);

@@ -26,5 +26,7 @@ size_t Count(const std::string &pattern);
 
 // The scratch program directory the test main prepared and pointed the program at.
 const std::string &ProgramFolder();
+// Makes folder the program folder the helpers above use (a test program's own copy or a scratch one).
+void SetProgramFolder(const std::string &folder);
 
 }

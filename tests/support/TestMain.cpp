@@ -10,10 +10,6 @@
 #include "support/ChildMode.h"
 #include "support/TestFiles.h"
 
-namespace TestFiles {
-void SetProgramFolder(const std::string &folder);
-}
-
 int main(int argc, char **argv) {
     int childExit = 0;
     if (ChildMode::Run(argc, argv, childExit))
